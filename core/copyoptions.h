@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QFlags>
+
+// How a copied colour is written: the user's copy options, one record for the whole run.
+enum CopyFlag {
+    InstantCopy = 1,
+    Quotes = 2,
+    Lowercase = 4,
+    PoundSign = 8,
+    UseRgb = 16,
+    IncludeTag = 32,
+    AvailableNames = 64,
+};
+Q_DECLARE_FLAGS(CopyFlags, CopyFlag)
+Q_DECLARE_OPERATORS_FOR_FLAGS(CopyFlags)
+
+enum TagKind { Html = 1, Css = 2, InlineCss = 3 };
+
+inline constexpr int TagTextCount = 7; // HtmlAttribute and CssProperty run from 1 to this
+
+struct CopyOptions
+{
+    CopyFlags copyFlags;
+    int rgbMode = 0;
+    int precision = 0;
+    int tagKind = 0;
+    int htmlAttribute = 0;
+    int cssProperty = 0;
+    bool showAlert = false;
+};
+
+// The options as stored, defaults for what is missing.
+[[nodiscard]] CopyOptions ReadCopyOptions();
+void SaveCopyOptions(const CopyOptions &options);

@@ -1,0 +1,68 @@
+#include "core/copytext.h"
+
+#include "settings/strings.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace {
+
+constexpr int HtmlTextBase = 327;      // + HtmlAttribute
+constexpr int CssTextBase = 334;       // + CssProperty
+constexpr int InlineCssTextBase = 341; // + CssProperty
+
+QString Value(ColourValue colour, int source, int kind, const CopyOptions &options,
+              const QString &upperCaption)
+{
+    const bool named = source == NamesPaletteCopy || source == SystemPaletteCopy;
+    if (kind != SafeColourKind && named && options.copyFlags.testFlag(AvailableNames))
+        return upperCaption;
+    if (options.copyFlags.testFlag(UseRgb))
+        return RgbText(colour, options.rgbMode, options.precision);
+    const QString hex = HexText(colour);
+    return options.copyFlags.testFlag(PoundSign) ? u'#' + hex : hex;
+}
+
+} // namespace
+
+QString ComposeCopyText(ColourValue colour, int source, int kind, const CopyOptions &options,
+                        const QString &upperCaption)
+{
+    QString text = Value(colour, source, kind, options, upperCaption);
+    if (options.copyFlags.testFlag(Quotes))
+        text = u'"' + text + u'"';
+    if (options.copyFlags.testFlag(IncludeTag)) {
+        switch (options.tagKind) {
+        case Html:
+            text = LoadResString(HtmlTextBase + options.htmlAttribute) + text;
+            break;
+        case Css:
+            text = LoadResString(CssTextBase + options.cssProperty) + u' ' + text;
+            break;
+        case InlineCss:
+            // Always single quotes inside double quotes, whatever the quotes switch says.
+            text = u'"' + LoadResString(InlineCssTextBase + options.cssProperty) + u'\'' +
+                   StripCharacters(text, u"\"") + u'\'' + u'"';
+            break;
+        default:
+            break;
+        }
+    }
+    return options.copyFlags.testFlag(Lowercase) ? text.toLower() : text.toUpper();
+}
+
+QString StripCharacters(const QString &text, QStringView characters)
+{
+    QString stripped;
+    stripped.reserve(text.size());
+    for (QChar ch : text) {
+        if (!characters.contains(ch))
+            stripped += ch;
+    }
+    return stripped;
+}
+
+void SetClipboardText(const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+}

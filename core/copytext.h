@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/colour.h"
+#include "core/copyoptions.h"
+
+#include <QString>
+
+// Who asked for a copy: a pick from a palette (its kind / 10), or one of the other sources.
+enum CopySource {
+    SafePaletteCopy = 1,
+    GreyPaletteCopy = 2,
+    NamesPaletteCopy = 3,
+    SystemPaletteCopy = 4,
+    CustomPaletteCopy = 5,
+    FinderCopy = 6,
+    EnterColourCopy = 7,
+    SystemDialogCopy = 8,
+    CopyTrueColourCommand = 9,
+    CopySafeColourCommand = 10,
+    ImportCopy = 11,
+};
+
+// Whether the true colour or the browser-safe colour is copied.
+enum CopyKind { TrueColourKind = 0, SafeColourKind = 2 };
+
+// The text a copy puts on the clipboard: hex, rgb or the picked name (upperCaption, the upper
+// caption of the current-colour display), quoted, tagged and cased as the options say.
+[[nodiscard]] QString ComposeCopyText(ColourValue colour, int source, int kind,
+                                      const CopyOptions &options, const QString &upperCaption);
+
+// text without any of the characters listed in characters.
+[[nodiscard]] QString StripCharacters(const QString &text, QStringView characters);
+
+// Replaces what the clipboard holds with the text.
+void SetClipboardText(const QString &text);

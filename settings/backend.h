@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <memory>
+#include <optional>
+
+// An open key of the registry, or of the file that stands for it; closed when destroyed.
+class RegistryKey
+{
+public:
+    virtual ~RegistryKey() = default;
+
+    // A REG_SZ value as QString, a REG_DWORD as qint32; nothing for a missing value or a value of
+    // any other type.
+    virtual std::optional<QVariant> Read(const QString &name) = 0;
+    // data is a QString (stored as REG_SZ) or a qint32 (REG_DWORD). Failures are not reported.
+    virtual void Write(const QString &name, const QVariant &data) = 0;
+    virtual void Delete(const QString &name) = 0;
+};
+
+// Where the settings live: the part of HKEY_LOCAL_MACHINE that the program reads. Paths are
+// relative to that root ("Software\Tarvo\Pigmenta R4\Settings").
+class SettingsBackend
+{
+public:
+    virtual ~SettingsBackend() = default;
+
+    // Creates the key and its parents if they are missing.
+    virtual void CreateKey(const QString &path) = 0;
+    // Null when the key does not exist or cannot be opened.
+    virtual std::unique_ptr<RegistryKey> OpenKey(const QString &path) = 0;
+};
+
+// The registry on Windows, the settings file everywhere else.
+std::unique_ptr<SettingsBackend> DefaultSettingsBackend();

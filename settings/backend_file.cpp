@@ -1,0 +1,239 @@
+#include "settings/backend_file.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+const QString Root = QStringLiteral("HKEY_LOCAL_MACHINE\\");
+
+bool SameTime(const struct stat &a, const struct stat &b)
+{
+#ifdef __APPLE__
+    return a.st_mtimespec.tv_sec == b.st_mtimespec.tv_sec &&
+           a.st_mtimespec.tv_nsec == b.st_mtimespec.tv_nsec &&
+           a.st_ctimespec.tv_sec == b.st_ctimespec.tv_sec &&
+           a.st_ctimespec.tv_nsec == b.st_ctimespec.tv_nsec;
+#else
+    return a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec &&
+           a.st_ctim.tv_sec == b.st_ctim.tv_sec && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
+#endif
+}
+
+bool SameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size && SameTime(a, b);
+}
+
+std::optional<QByteArray> ReadAll(int fd, qint64 size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t n = ::read(fd, bytes.data() + done, size - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        done += n;
+    }
+    bytes.truncate(done);
+    return bytes;
+}
+
+// An exclusive lock beside the settings file, held while one change is made; the system drops it
+// when the holder dies.
+class WriteLock
+{
+public:
+    explicit WriteLock(const QString &fileName)
+    {
+        m_fd = ::open(QFile::encodeName(fileName + QStringLiteral(".lock")).constData(),
+                      O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        while (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                ::close(m_fd);
+                m_fd = -1;
+            }
+        }
+    }
+    ~WriteLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    WriteLock(const WriteLock &) = delete;
+    WriteLock &operator=(const WriteLock &) = delete;
+    bool IsHeld() const { return m_fd >= 0; }
+
+private:
+    int m_fd = -1;
+};
+
+class FileKey final : public RegistryKey
+{
+public:
+    FileKey(FileBackend &backend, QString path) : m_backend(backend), m_path(std::move(path)) {}
+
+    std::optional<QVariant> Read(const QString &name) override
+    {
+        return m_backend.Read(m_path, name);
+    }
+    void Write(const QString &name, const QVariant &data) override
+    {
+        const quint32 type = data.typeId() == QMetaType::QString ? 1 : 4;
+        m_backend.Change([&](RegFile &file) {
+            RegKey *key = file.FindKey(m_path);
+            if (!key)
+                return false;
+            if (const RegValue *old = key->Find(name);
+                old && old->type == type && old->data == data)
+                return false;
+            key->Set({name, type, data});
+            return true;
+        });
+    }
+    void Delete(const QString &name) override
+    {
+        m_backend.Change([&](RegFile &file) {
+            RegKey *key = file.FindKey(m_path);
+            return key && key->Remove(name);
+        });
+    }
+
+private:
+    FileBackend &m_backend;
+    QString m_path;
+};
+
+} // namespace
+
+FileBackend::FileBackend(QString fileName) : m_fileName(std::move(fileName)) {}
+
+FileBackend::~FileBackend()
+{
+    if (m_heldFd >= 0)
+        ::close(m_heldFd);
+}
+
+void FileBackend::CreateKey(const QString &path)
+{
+    Refresh(false);
+    if (m_file.FindKey(Root + path))
+        return;
+    if (!QDir().mkpath(QFileInfo(m_fileName).absolutePath()))
+        return;
+    Change([&](RegFile &file) {
+        if (file.FindKey(Root + path))
+            return false;
+        file.AddKey(Root + path);
+        return true;
+    });
+}
+
+std::unique_ptr<RegistryKey> FileBackend::OpenKey(const QString &path)
+{
+    Refresh(false);
+    if (!m_file.FindKey(Root + path))
+        return nullptr;
+    return std::make_unique<FileKey>(*this, Root + path);
+}
+
+std::optional<QVariant> FileBackend::Read(const QString &keyPath, const QString &name) const
+{
+    const RegKey *key = m_file.FindKey(keyPath);
+    const RegValue *value = key ? key->Find(name) : nullptr;
+    if (!value || (value->type != 1 && value->type != 4) ||
+        value->data.typeId() == QMetaType::QByteArray)
+        return std::nullopt;
+    return value->data;
+}
+
+void FileBackend::Change(const std::function<bool(RegFile &)> &edit)
+{
+    const WriteLock lock(m_fileName);
+    if (!lock.IsHeld())
+        return;
+    // Another copy of the program may have written since the last read: change what is there now.
+    Refresh(true);
+    if (!m_readable || !edit(m_file))
+        return;
+    if (m_file.IsDamaged() && m_heldFd >= 0 && !KeepDamagedFileAside())
+        return;
+    QSaveFile out(m_fileName);
+    if (out.open(QIODevice::WriteOnly)) {
+        out.write(m_file.Serialise());
+        out.commit();
+    }
+    Refresh(true);
+}
+
+void FileBackend::Refresh(bool force)
+{
+    const QByteArray path = QFile::encodeName(m_fileName);
+    struct stat now = {};
+    if (::stat(path.constData(), &now) != 0) {
+        if (m_heldFd >= 0)
+            ::close(m_heldFd);
+        m_heldFd = -1;
+        m_file = RegFile();
+        // A missing file is an empty registry; a path that cannot even be looked at is not.
+        m_readable = errno == ENOENT;
+        return;
+    }
+    if (!force && m_heldFd >= 0 && SameFile(now, m_heldStat))
+        return;
+
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    std::optional<QByteArray> bytes;
+    if (fd >= 0 && ::fstat(fd, &now) == 0)
+        bytes = now.st_size > MaxFileSize ? QByteArray() : ReadAll(fd, now.st_size);
+    if (m_heldFd >= 0)
+        ::close(m_heldFd);
+    m_heldFd = -1;
+    if (!bytes) {
+        if (fd >= 0)
+            ::close(fd);
+        m_file = RegFile();
+        m_readable = false;
+        return;
+    }
+    m_file = now.st_size > MaxFileSize ? RegFile::Damaged() : RegFile::Parse(*bytes);
+    m_readable = true;
+    m_heldFd = fd;
+    m_heldStat = now;
+}
+
+bool FileBackend::KeepDamagedFileAside() const
+{
+    const QString stem = m_fileName + QStringLiteral(".damaged-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = stem;
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = stem + u'-' + QString::number(n);
+    // A hard link keeps even a huge file aside at once; a copy where links are not possible.
+    const bool kept = ::link(QFile::encodeName(m_fileName).constData(),
+                             QFile::encodeName(aside).constData()) == 0 ||
+                      QFile::copy(m_fileName, aside);
+    if (kept)
+        qWarning("Tarvo Pigmenta: the settings file %s was damaged; it is kept as %s",
+                 qPrintable(m_fileName), qPrintable(aside));
+    return kept;
+}
+
+std::unique_ptr<SettingsBackend> DefaultSettingsBackend()
+{
+    return std::make_unique<FileBackend>(
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+        QStringLiteral("/Tarvo/registry.reg"));
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "settings/backend.h"
+#include "settings/regfile.h"
+
+#include <QString>
+#include <functional>
+#include <sys/stat.h>
+
+// The settings file that stands for the registry where there is none. Every operation sees the
+// file as it is now, so two running copies share it as they would share the registry; every
+// change is made under a lock on a fresh read and lands in one atomic rename, so a crash leaves
+// the old file or the new one and concurrent writers lose nothing.
+class FileBackend final : public SettingsBackend
+{
+public:
+    explicit FileBackend(QString fileName);
+    ~FileBackend() override;
+    FileBackend(const FileBackend &) = delete;
+    FileBackend &operator=(const FileBackend &) = delete;
+
+    void CreateKey(const QString &path) override;
+    std::unique_ptr<RegistryKey> OpenKey(const QString &path) override;
+
+    // For the keys it hands out; keyPath is the full path.
+    std::optional<QVariant> Read(const QString &keyPath, const QString &name) const;
+    void Change(const std::function<bool(RegFile &)> &edit);
+
+    // The largest file read; anything larger is no settings file and is only kept aside.
+    static constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
+
+private:
+    // Reads the file again when it is not the one last read, or always when forced.
+    void Refresh(bool force);
+    bool KeepDamagedFileAside() const;
+
+    QString m_fileName;
+    RegFile m_file;
+    // True while m_file stands for the file on disk (which may be missing); false when the file
+    // exists but could not be read, which forbids replacing it.
+    bool m_readable = false;
+    // The file last read stays open, so that its inode cannot be reused by a later file and the
+    // identity check below stays sound.
+    int m_heldFd = -1;
+    struct stat m_heldStat = {};
+};

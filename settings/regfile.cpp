@@ -1,0 +1,317 @@
+#include "settings/regfile.h"
+
+#include <QStringDecoder>
+#include <optional>
+
+namespace {
+
+const QString Header5 = QStringLiteral("Windows Registry Editor Version 5.00");
+const QString Header4 = QStringLiteral("REGEDIT4");
+constexpr quint32 RegSzType = 1;
+constexpr quint32 RegBinaryType = 3;
+constexpr quint32 RegDwordType = 4;
+
+QString Fold(const QString &text)
+{
+    return text.toCaseFolded();
+}
+
+// A file exported on Windows is UTF-16LE with a byte-order mark; ours are UTF-8. Text that is
+// neither came from an ANSI code page, which Latin-1 reads closely enough.
+QString Decode(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringDecoder(QStringDecoder::Utf16LE, QStringDecoder::Flag::Stateless)
+            .decode(bytes.sliced(2));
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+}
+
+// A quoted text from its opening quote at pos; pos ends after the closing quote. Undoes the \\ and
+// \" escapes.
+std::optional<QString> ReadQuoted(QStringView line, qsizetype &pos)
+{
+    QString text;
+    for (++pos; pos < line.size(); ++pos) {
+        QChar ch = line[pos];
+        if (ch == u'"') {
+            ++pos;
+            return text;
+        }
+        if (ch == u'\\' && pos + 1 < line.size())
+            ch = line[++pos];
+        text += ch;
+    }
+    return std::nullopt;
+}
+
+QString Quoted(const QString &text)
+{
+    QString escaped = text;
+    escaped.replace(u'\\', QLatin1String("\\\\")).replace(u'"', QLatin1String("\\\""));
+    return u'"' + escaped + u'"';
+}
+
+std::optional<QByteArray> ParseHexBytes(QStringView data)
+{
+    QByteArray bytes;
+    if (data.trimmed().isEmpty())
+        return bytes;
+    for (QStringView item : data.split(u',')) {
+        item = item.trimmed();
+        bool ok = false;
+        const uint byte = item.toUInt(&ok, 16);
+        if (!ok || item.size() > 2)
+            return std::nullopt;
+        bytes.append(char(byte));
+    }
+    return bytes;
+}
+
+QString HexBytes(const QByteArray &bytes)
+{
+    QString text;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (i > 0)
+            text += u',';
+        text += QString::asprintf("%02x", uchar(bytes[i]));
+    }
+    return text;
+}
+
+// A text that cannot stand between quotes on one line (a line break, a NUL) is written as the
+// editor's hex(1) form, UTF-16LE with its terminating NUL, which the editor reads as REG_SZ.
+bool NeedsHexForm(const QString &text)
+{
+    for (QChar ch : text) {
+        if (ch.unicode() < 0x20 && ch != u'\t')
+            return true;
+    }
+    return false;
+}
+
+QString TextUpToNul(QString text)
+{
+    const qsizetype nul = text.indexOf(QChar(0));
+    return nul < 0 ? text : text.left(nul);
+}
+
+std::optional<RegValue> ParseData(QString name, QStringView data, bool unicode)
+{
+    if (data.startsWith(u'"')) {
+        qsizetype pos = 0;
+        std::optional<QString> text = ReadQuoted(data, pos);
+        if (!text || pos != data.size())
+            return std::nullopt;
+        return RegValue{std::move(name), RegSzType, *text};
+    }
+    if (data.startsWith(QLatin1String("dword:"), Qt::CaseInsensitive)) {
+        const QStringView digits = data.sliced(6);
+        bool ok = false;
+        const uint number = digits.toUInt(&ok, 16);
+        if (!ok || digits.size() > 8 || digits.startsWith(u'+') || digits.startsWith(u'-'))
+            return std::nullopt;
+        return RegValue{std::move(name), RegDwordType, static_cast<qint32>(number)};
+    }
+    if (!data.startsWith(QLatin1String("hex"), Qt::CaseInsensitive))
+        return std::nullopt;
+    quint32 type = RegBinaryType;
+    qsizetype colon = 3;
+    if (data.sliced(3).startsWith(u'(')) {
+        const qsizetype close = data.indexOf(QLatin1String("):"));
+        bool ok = false;
+        if (close < 5)
+            return std::nullopt;
+        type = data.sliced(4, close - 4).toUInt(&ok, 16);
+        if (!ok)
+            return std::nullopt;
+        colon = close + 1;
+    }
+    if (colon >= data.size() || data[colon] != u':')
+        return std::nullopt;
+    std::optional<QByteArray> bytes = ParseHexBytes(data.sliced(colon + 1));
+    if (!bytes)
+        return std::nullopt;
+    if (type == RegSzType) {
+        const QString text = unicode ? QString(QStringDecoder(QStringDecoder::Utf16LE)(*bytes))
+                                     : QString::fromLatin1(*bytes);
+        return RegValue{std::move(name), type, TextUpToNul(text)};
+    }
+    if (type == RegDwordType && bytes->size() == 4) {
+        const auto *b = reinterpret_cast<const uchar *>(bytes->constData());
+        const quint32 number = b[0] | b[1] << 8 | b[2] << 16 | quint32(b[3]) << 24;
+        return RegValue{std::move(name), type, static_cast<qint32>(number)};
+    }
+    return RegValue{std::move(name), type, *bytes};
+}
+
+std::optional<RegValue> ParseValueLine(QStringView line, bool unicode)
+{
+    QString name;
+    qsizetype pos = 0;
+    if (line.startsWith(u'@')) {
+        pos = 1;
+    } else if (line.startsWith(u'"')) {
+        std::optional<QString> quoted = ReadQuoted(line, pos);
+        if (!quoted)
+            return std::nullopt;
+        name = *quoted;
+    } else {
+        return std::nullopt;
+    }
+    const QStringView rest = line.sliced(pos).trimmed();
+    if (!rest.startsWith(u'='))
+        return std::nullopt;
+    return ParseData(std::move(name), rest.sliced(1).trimmed(), unicode);
+}
+
+QString ValueLine(const RegValue &value)
+{
+    QString line = value.name.isEmpty() ? QStringLiteral("@") : Quoted(value.name);
+    line += u'=';
+    switch (value.data.typeId()) {
+    case QMetaType::QString: {
+        const QString text = value.data.toString();
+        if (!NeedsHexForm(text))
+            return line + Quoted(text);
+        QByteArray bytes(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+        return line + QStringLiteral("hex(1):") + HexBytes(bytes + QByteArray(2, '\0'));
+    }
+    case QMetaType::Int:
+        return line + QString::asprintf("dword:%08x", value.data.toUInt());
+    default:
+        line += value.type == RegBinaryType ? QStringLiteral("hex:")
+                                            : QString::asprintf("hex(%x):", value.type);
+        return line + HexBytes(value.data.toByteArray());
+    }
+}
+
+} // namespace
+
+const RegValue *RegKey::Find(const QString &name) const
+{
+    const auto at = m_index.constFind(Fold(name));
+    return at == m_index.cend() ? nullptr : &m_values[*at];
+}
+
+void RegKey::Set(RegValue value)
+{
+    const QString folded = Fold(value.name);
+    if (const auto at = m_index.constFind(folded); at != m_index.cend()) {
+        // As in the registry, a value keeps the spelling of its name when it is replaced.
+        value.name = m_values[*at].name;
+        m_values[*at] = std::move(value);
+        return;
+    }
+    m_index.insert(folded, m_values.size());
+    m_values.append(std::move(value));
+}
+
+bool RegKey::Remove(const QString &name)
+{
+    const auto at = m_index.constFind(Fold(name));
+    if (at == m_index.cend())
+        return false;
+    m_values.removeAt(*at);
+    m_index.clear();
+    for (qsizetype i = 0; i < m_values.size(); ++i)
+        m_index.insert(Fold(m_values[i].name), i);
+    return true;
+}
+
+RegFile RegFile::Parse(QByteArrayView bytes)
+{
+    RegFile file;
+    const QString text = Decode(bytes);
+    const QList<QStringView> lines = QStringView(text).split(u'\n');
+    bool unicode = true;
+    bool seenHeader = false;
+    qsizetype current = -1;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString line = lines[i].trimmed().toString();
+        // A hex value may go on over several lines, each but the last ending in a backslash.
+        while (line.endsWith(u'\\') && !line.startsWith(u'[')) {
+            line.chop(1);
+            if (++i == lines.size()) {
+                file.m_damaged = true;
+                line.clear();
+                break;
+            }
+            line += lines[i].trimmed();
+        }
+        if (line.isEmpty() || line.startsWith(u';'))
+            continue;
+        if (!seenHeader) {
+            seenHeader = true;
+            if (line == Header5 || line == Header4) {
+                unicode = line == Header5;
+                continue;
+            }
+            file.m_damaged = true;
+        }
+        if (line.startsWith(u'[')) {
+            const QString path = line.mid(1, line.size() - 2);
+            if (!line.endsWith(u']') || line.size() < 3 || path.startsWith(u'-')) {
+                file.m_damaged = true;
+                current = -1;
+                continue;
+            }
+            file.AddKey(path);
+            current = file.m_index.value(Fold(path));
+            continue;
+        }
+        std::optional<RegValue> value = ParseValueLine(line, unicode);
+        if (!value || current < 0) {
+            file.m_damaged = true;
+            continue;
+        }
+        file.m_keys[current].Set(std::move(*value));
+    }
+    return file;
+}
+
+RegFile RegFile::Damaged()
+{
+    RegFile file;
+    file.m_damaged = true;
+    return file;
+}
+
+QByteArray RegFile::Serialise() const
+{
+    QString text = Header5 + QStringLiteral("\r\n");
+    for (const RegKey &key : m_keys) {
+        text += QStringLiteral("\r\n[") + key.Path() + QStringLiteral("]\r\n");
+        for (const RegValue &value : key.Values())
+            text += ValueLine(value) + QStringLiteral("\r\n");
+    }
+    text += QStringLiteral("\r\n");
+    return text.toUtf8();
+}
+
+const RegKey *RegFile::FindKey(const QString &path) const
+{
+    const auto at = m_index.constFind(Fold(path));
+    return at == m_index.cend() ? nullptr : &m_keys[*at];
+}
+
+RegKey *RegFile::FindKey(const QString &path)
+{
+    return const_cast<RegKey *>(std::as_const(*this).FindKey(path));
+}
+
+RegKey &RegFile::AddKey(const QString &path)
+{
+    if (RegKey *key = FindKey(path))
+        return *key;
+    // The parents come first, as in an export; the root itself is no key of the file.
+    const qsizetype cut = path.lastIndexOf(u'\\');
+    if (cut > 0 && path.left(cut).contains(u'\\'))
+        AddKey(path.left(cut));
+    m_index.insert(Fold(path), m_keys.size());
+    m_keys.append(RegKey(path));
+    return m_keys.last();
+}

@@ -1,0 +1,100 @@
+#include "settings/schema.h"
+
+#include "settings/strings.h"
+
+namespace {
+
+SettingsValue Number(const QString &key, int nameId, QVariant fallback = {})
+{
+    return {key, LoadResString(nameId), RegDword, std::move(fallback)};
+}
+
+SettingsValue Text(const QString &key, int nameId, QVariant fallback)
+{
+    return {key, LoadResString(nameId), RegSz, std::move(fallback)};
+}
+
+constexpr int True = -1;
+constexpr int False = 0;
+
+} // namespace
+
+namespace Schema {
+
+const QString ProgramKey = LoadResString(101);
+const QString PositionKey = LoadResString(102);
+const QString SettingsKey = LoadResString(103);
+const QString ColoursKey = LoadResString(104);
+
+const SettingsValue Left = Number(PositionKey, 105);
+const SettingsValue Top = Number(PositionKey, 106);
+
+const SettingsValue AlwaysOnTop = Number(SettingsKey, 115, False);
+const SettingsValue Splash = Number(SettingsKey, 110, True);
+const SettingsValue Precision = Number(SettingsKey, 121, 3);
+const SettingsValue Copy = Number(SettingsKey, 122, 74);
+const SettingsValue TagCopy = Number(SettingsKey, 312, 1);
+const SettingsValue RgbCopy = Number(SettingsKey, 325, 1);
+const SettingsValue HtmlTagCopy = Number(SettingsKey, 326, 1);
+const SettingsValue CssTagCopy = Number(SettingsKey, 327, 1);
+const SettingsValue Alert = Number(SettingsKey, 349, True);
+const SettingsValue View = Number(SettingsKey, 123, 7);
+const SettingsValue Palette = Number(SettingsKey, 130, 10);
+const SettingsValue ColourType = Number(SettingsKey, 299, 1);
+const SettingsValue CopyTab = Number(SettingsKey, 324, 1);
+const SettingsValue FontName = Text(SettingsKey, 323, QStringLiteral("Times New Roman"));
+const SettingsValue HeadingText = Text(SettingsKey, 313, QStringLiteral("Tarvo Pigmenta"));
+const SettingsValue LinkText = Text(SettingsKey, 314, LoadResString(112));
+const SettingsValue FontText =
+    Text(SettingsKey, 315,
+         QStringLiteral("Tarvo Pigmenta Release 4, for easy HTML colour conversion from your "
+                        "computer to your browser.\r\n"));
+
+const SettingsValue TrueColour = Number(ColoursKey, 108, 0);
+const SettingsValue SafeColour = Number(ColoursKey, 109, 0);
+const SettingsValue BackgroundColour = Number(ColoursKey, 316, 0xFFFFFF);
+const SettingsValue FontColour = Number(ColoursKey, 317, 0);
+const SettingsValue HeadingColour = Number(ColoursKey, 321, 0);
+const SettingsValue ActiveLinkColour = Number(ColoursKey, 319, 0x0000FF);
+const SettingsValue LinkColour = Number(ColoursKey, 318, 0xFF0000);
+const SettingsValue HoverColour = Number(ColoursKey, 322, 0x009900);
+
+SettingsValue Swatch(int index)
+{
+    return {ColoursKey, QString::number(index), RegDword, {}};
+}
+
+const QString OldProgramKey = LoadResString(304);
+const SettingsValue OldAlwaysOnTop = Number(LoadResString(305), 307);
+const SettingsValue OldShowSplash = Number(LoadResString(305), 310);
+const SettingsValue OldCopyAs = Number(LoadResString(305), 309, 0);
+const SettingsValue OldColour = Number(LoadResString(305), 308);
+
+SettingsValue OldCustomColour(int number)
+{
+    return {LoadResString(306), QString::number(number), RegDword, -1};
+}
+
+} // namespace Schema
+
+QVariant GetValue(const SettingsValue &value)
+{
+    return GetValue(value, value.fallback);
+}
+
+QVariant GetValue(const SettingsValue &value, const QVariant &fallback)
+{
+    const QVariant stored = GetValue(value.key, value.name, QVariant());
+    const int wanted = value.type == RegSz ? QMetaType::QString : QMetaType::Int;
+    return stored.typeId() == wanted ? stored : fallback;
+}
+
+void SaveValue(const SettingsValue &value, const QVariant &data)
+{
+    SaveValue(value.key, value.name, data, value.type);
+}
+
+void DeleteValue(const SettingsValue &value)
+{
+    DeleteValue(value.key, value.name);
+}

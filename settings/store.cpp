@@ -1,0 +1,82 @@
+#include "settings/store.h"
+
+#include <cmath>
+
+namespace {
+
+std::unique_ptr<SettingsBackend> &Backend()
+{
+    static std::unique_ptr<SettingsBackend> backend;
+    if (!backend)
+        backend = DefaultSettingsBackend();
+    return backend;
+}
+
+// A value as REG_DWORD stores it: True is -1, a fraction goes to the nearest whole number and a
+// half to the even one, and anything wider keeps its low 32 bits.
+std::optional<qint32> DwordOf(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return value.toBool() ? -1 : 0;
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        const double rounded = std::nearbyint(value.toDouble());
+        if (!std::isfinite(rounded))
+            return std::nullopt;
+        return static_cast<qint32>(static_cast<qint64>(rounded));
+    }
+    default:
+        bool ok = false;
+        const qint64 number = value.toLongLong(&ok);
+        if (!ok)
+            return std::nullopt;
+        return static_cast<qint32>(static_cast<quint32>(number));
+    }
+}
+
+} // namespace
+
+void SetSettingsBackend(std::unique_ptr<SettingsBackend> backend)
+{
+    Backend() = std::move(backend);
+}
+
+void CreateKey(const QString &path)
+{
+    Backend()->CreateKey(path);
+}
+
+QVariant GetValue(const QString &path, const QString &name, const QVariant &defaultValue)
+{
+    const std::unique_ptr<RegistryKey> key = Backend()->OpenKey(path);
+    if (!key)
+        return defaultValue;
+    return ReadValue(*key, name).value_or(defaultValue);
+}
+
+void SaveValue(const QString &path, const QString &name, const QVariant &value, RegistryType type)
+{
+    if (const std::unique_ptr<RegistryKey> key = Backend()->OpenKey(path))
+        WriteValue(*key, name, type, value);
+}
+
+void DeleteValue(const QString &path, const QString &name)
+{
+    if (const std::unique_ptr<RegistryKey> key = Backend()->OpenKey(path))
+        key->Delete(name);
+}
+
+std::optional<QVariant> ReadValue(RegistryKey &key, const QString &name)
+{
+    return key.Read(name);
+}
+
+void WriteValue(RegistryKey &key, const QString &name, RegistryType type, const QVariant &value)
+{
+    if (type == RegSz) {
+        key.Write(name, value.toString());
+    } else if (const std::optional<qint32> number = DwordOf(value)) {
+        key.Write(name, *number);
+    }
+}

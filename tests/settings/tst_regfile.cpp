@@ -1,0 +1,184 @@
+#include "settings/regfile.h"
+
+#include <QTest>
+
+namespace {
+
+const QString Key = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Tarvo\\Pigmenta R4\\Settings");
+
+QByteArray FileWith(const QByteArray &lines)
+{
+    return "Windows Registry Editor Version 5.00\r\n\r\n"
+           "[HKEY_LOCAL_MACHINE\\Software\\Tarvo\\Pigmenta R4\\Settings]\r\n" +
+           lines + "\r\n";
+}
+
+const RegValue *Value(const RegFile &file, const QString &key, const QString &name)
+{
+    const RegKey *found = file.FindKey(key);
+    return found ? found->Find(name) : nullptr;
+}
+
+// What the Windows registry editor writes: UTF-16LE with a byte-order mark, CR LF line ends.
+QByteArray Utf16Export(const QString &text)
+{
+    QByteArray bytes("\xFF\xFE", 2);
+    for (QChar ch : text) {
+        bytes.append(char(ch.unicode() & 0xFF));
+        bytes.append(char(ch.unicode() >> 8));
+    }
+    return bytes;
+}
+
+} // namespace
+
+class tst_RegFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void valueForms_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<uint>("type");
+        QTest::addColumn<QVariant>("data");
+        QTest::newRow("dword") << QByteArray("\"Copy\"=dword:0000004a") << "Copy" << 4u
+                               << QVariant(74);
+        QTest::newRow("negative dword")
+            << QByteArray("\"Left\"=dword:ffffff38") << "Left" << 4u << QVariant(-200);
+        QTest::newRow("text") << QByteArray("\"Font Name\"=\"Times New Roman\"") << "Font Name"
+                              << 1u << QVariant("Times New Roman");
+        QTest::newRow("escaped text") << QByteArray(R"("Esc\"aped"="a \"b\" c:\\d\\")")
+                                      << "Esc\"aped" << 1u << QVariant(R"(a "b" c:\d\)");
+        QTest::newRow("default value") << QByteArray("@=\"x\"") << "" << 1u << QVariant("x");
+        QTest::newRow("expandable text kept as bytes")
+            << QByteArray("\"View\"=hex(2):37,00,00,00") << "View" << 2u
+            << QVariant(QByteArray("7\0\0\0", 4));
+        QTest::newRow("binary") << QByteArray("\"Bin\"=hex:01,ff") << "Bin" << 3u
+                                << QVariant(QByteArray("\x01\xff", 2));
+        QTest::newRow("hex text") << QByteArray("\"Font\"=hex(1):41,00,0d,00,0a,00,00,00") << "Font"
+                                  << 1u << QVariant("A\r\n");
+        QTest::newRow("hex dword")
+            << QByteArray("\"Copy\"=hex(4):4a,00,00,00") << "Copy" << 4u << QVariant(74);
+        QTest::newRow("continued lines")
+            << QByteArray("\"Long\"=hex(2):41,00,\\\r\n  42,00,\\\r\n  00,00") << "Long" << 2u
+            << QVariant(QByteArray("A\0B\0\0\0", 6));
+    }
+    void valueForms()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, name);
+        QFETCH(uint, type);
+        QFETCH(QVariant, data);
+        const RegFile file = RegFile::Parse(FileWith(line));
+        QVERIFY(!file.IsDamaged());
+        const RegValue *value = Value(file, Key, name);
+        QVERIFY(value);
+        QCOMPARE(value->name, name);
+        QCOMPARE(value->type, type);
+        QCOMPARE(value->data, data);
+
+        // Written and read again, every form comes back as it was.
+        const RegFile again = RegFile::Parse(file.Serialise());
+        QVERIFY(!again.IsDamaged());
+        QCOMPARE(Value(again, Key, name)->data, data);
+        QCOMPARE(Value(again, Key, name)->type, type);
+    }
+
+    void damagedFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("damaged");
+        QTest::addColumn<bool>("copyRead"); // the good line "Copy"=dword:0000004a
+        const QByteArray good = "\"Copy\"=dword:0000004a";
+        QTest::newRow("clean") << FileWith(good) << false << true;
+        QTest::newRow("old header")
+            << ("REGEDIT4\r\n\r\n[" + Key.toLatin1() + "]\r\n" + good) << false << true;
+        QTest::newRow("no header") << FileWith(good).mid(38) << true << true;
+        QTest::newRow("unknown header")
+            << "Some Editor 9\r\n" + FileWith(good).mid(38) << true << true;
+        QTest::newRow("truncated text")
+            << FileWith("\"Font Name\"=\"Times New\r\n" + good) << true << true;
+        QTest::newRow("truncated dword") << FileWith(good + "\r\n\"View\"=dword:") << true << true;
+        QTest::newRow("truncated continuation")
+            << FileWith(good + "\r\n\"X\"=hex:01,\\") << true << true;
+        QTest::newRow("value before any key")
+            << ("Windows Registry Editor Version 5.00\r\n" + good) << true << false;
+        QTest::newRow("broken key line") << FileWith("[\r\n" + good) << true << false;
+        QTest::newRow("deletion line") << FileWith("\"View\"=-\r\n" + good) << true << true;
+        QTest::newRow("nine-digit dword")
+            << FileWith("\"View\"=dword:000000007\r\n" + good) << true << true;
+        QByteArray garbage;
+        for (int i = 0; i < 4096; ++i)
+            garbage.append(char((i * 7919 + i / 13) & 0xFF));
+        QTest::newRow("garbage") << garbage << true << false;
+        QTest::newRow("garbage after good lines") << FileWith(good) + garbage << true << true;
+        QTest::newRow("empty") << QByteArray() << false << false;
+    }
+    void damagedFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, damaged);
+        QFETCH(bool, copyRead);
+        const RegFile file = RegFile::Parse(bytes);
+        QCOMPARE(file.IsDamaged(), damaged);
+        const RegValue *copy = Value(file, Key, "Copy");
+        QCOMPARE(copy != nullptr, copyRead);
+        if (copy)
+            QCOMPARE(copy->data, QVariant(74));
+    }
+
+    void windowsExport()
+    {
+        const QString text =
+            QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n"
+                           "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tarvo\\Pigmentist\\Settings]\r\n"
+                           "\"Colour1\"=dword:000000ff\r\n"
+                           "\"Copy As\"=dword:0000000f\r\n\r\n"
+                           "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tarvo\\Pigmenta R4\\Settings]\r\n"
+                           "\"Font Name\"=\"Größe 日本\"\r\n"
+                           "\"Heading\"=hex(2):25,00,50,00,41,00,54,00,48,00,25,00,00,00\r\n\r\n");
+        const RegFile file = RegFile::Parse(Utf16Export(text));
+        QVERIFY(!file.IsDamaged());
+        const QString old = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Tarvo\\Pigmentist");
+        QVERIFY(file.FindKey(old)); // a parent exists when its subkey does
+        QCOMPARE(Value(file, old + "\\settings", "colour1")->data, QVariant(255));
+        QCOMPARE(Value(file, old + "\\Settings", "Copy As")->data, QVariant(15));
+        QCOMPARE(Value(file, Key, "font name")->data, QVariant(QStringLiteral("Größe 日本")));
+        QCOMPARE(Value(file, Key, "Heading")->type, 2u);
+    }
+
+    void ansiTextOfTheOldEditor()
+    {
+        const QByteArray bytes =
+            "REGEDIT4\r\n\r\n[" + Key.toLatin1() +
+            "]\r\n\"Font Name\"=\"Caf\xe9\"\r\n\"Heading\"=hex(1):43,e9,00\r\n";
+        const RegFile file = RegFile::Parse(bytes);
+        QVERIFY(!file.IsDamaged());
+        QCOMPARE(Value(file, Key, "Font Name")->data, QVariant(QStringLiteral("Café")));
+        QCOMPARE(Value(file, Key, "Heading")->data, QVariant(QStringLiteral("Cé")));
+    }
+
+    void writtenAsTheEditorWritesIt()
+    {
+        RegFile file;
+        RegKey &key = file.AddKey(Key);
+        key.Set({"Copy", 4, 74});
+        key.Set({"Font Name", 1, QStringLiteral("C:\\\"Times\"")});
+        key.Set({"Font", 1, QStringLiteral("two\r\nlines")});
+        const QByteArray text = file.Serialise();
+        QVERIFY(text.startsWith("Windows Registry Editor Version 5.00\r\n\r\n"
+                                "[HKEY_LOCAL_MACHINE\\Software]\r\n"));
+        QVERIFY(text.contains("\r\n[HKEY_LOCAL_MACHINE\\Software\\Tarvo]\r\n"));
+        QVERIFY(text.contains("\r\n\"Copy\"=dword:0000004a\r\n"));
+        QVERIFY(text.contains("\r\n\"Font Name\"=\"C:\\\\\\\"Times\\\"\"\r\n"));
+        QVERIFY(text.contains("\r\n\"Font\"=hex(1):74,00,77,00,6f,00,0d,00,0a,00,6c,00,69,00,"
+                              "6e,00,65,00,73,00,00,00\r\n"));
+        const RegFile again = RegFile::Parse(text);
+        QCOMPARE(Value(again, Key, "Font")->data, QVariant(QStringLiteral("two\r\nlines")));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_RegFile)
+#include "tst_regfile.moc"
