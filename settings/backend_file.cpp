@@ -118,7 +118,10 @@ private:
 
 } // namespace
 
-FileBackend::FileBackend(QString fileName) : m_fileName(std::move(fileName)) {}
+FileBackend::FileBackend(QString fileName)
+    : m_fileName(std::move(fileName)), m_nativeName(QFile::encodeName(m_fileName))
+{
+}
 
 FileBackend::~FileBackend()
 {
@@ -180,9 +183,8 @@ void FileBackend::Change(const std::function<bool(RegFile &)> &edit)
 
 void FileBackend::Refresh(bool force)
 {
-    const QByteArray path = QFile::encodeName(m_fileName);
     struct stat now = {};
-    if (::stat(path.constData(), &now) != 0) {
+    if (::stat(m_nativeName.constData(), &now) != 0) {
         if (m_heldFd >= 0)
             ::close(m_heldFd);
         m_heldFd = -1;
@@ -194,7 +196,7 @@ void FileBackend::Refresh(bool force)
     if (!force && m_heldFd >= 0 && SameFile(now, m_heldStat))
         return;
 
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(m_nativeName.constData(), O_RDONLY | O_CLOEXEC);
     std::optional<QByteArray> bytes;
     if (fd >= 0 && ::fstat(fd, &now) == 0)
         bytes = now.st_size > MaxFileSize ? QByteArray() : ReadAll(fd, now.st_size);
@@ -222,8 +224,7 @@ bool FileBackend::KeepDamagedFileAside() const
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = stem + u'-' + QString::number(n);
     // A hard link keeps even a huge file aside at once; a copy where links are not possible.
-    const bool kept = ::link(QFile::encodeName(m_fileName).constData(),
-                             QFile::encodeName(aside).constData()) == 0 ||
+    const bool kept = ::link(m_nativeName.constData(), QFile::encodeName(aside).constData()) == 0 ||
                       QFile::copy(m_fileName, aside);
     if (kept)
         qWarning("Tarvo Pigmenta: the settings file %s was damaged; it is kept as %s",

@@ -35,6 +35,7 @@ private:
     bool KeepDamagedFileAside() const;
 
     QString m_fileName;
+    QByteArray m_nativeName; // m_fileName as the system calls take it
     RegFile m_file;
     // True while m_file stands for the file on disk (which may be missing); false when the file
     // exists but could not be read, which forbids replacing it.

@@ -11,11 +11,6 @@ constexpr quint32 RegSzType = 1;
 constexpr quint32 RegBinaryType = 3;
 constexpr quint32 RegDwordType = 4;
 
-QString Fold(const QString &text)
-{
-    return text.toCaseFolded();
-}
-
 // A file exported on Windows is UTF-16LE with a byte-order mark; ours are UTF-8. Text that is
 // neither came from an ANSI code page, which Latin-1 reads closely enough.
 QString Decode(QByteArrayView bytes)
@@ -191,34 +186,42 @@ QString ValueLine(const RegValue &value)
 
 } // namespace
 
+size_t qHash(const CaselessName &name, size_t seed)
+{
+    size_t hash = seed;
+    for (QChar ch : name.text)
+        hash = hash * 31 + QChar::toCaseFolded(ch.unicode());
+    return hash;
+}
+
 const RegValue *RegKey::Find(const QString &name) const
 {
-    const auto at = m_index.constFind(Fold(name));
+    const auto at = m_index.constFind(CaselessName{name});
     return at == m_index.cend() ? nullptr : &m_values[*at];
 }
 
 void RegKey::Set(RegValue value)
 {
-    const QString folded = Fold(value.name);
-    if (const auto at = m_index.constFind(folded); at != m_index.cend()) {
+    const CaselessName name{value.name};
+    if (const auto at = m_index.constFind(name); at != m_index.cend()) {
         // As in the registry, a value keeps the spelling of its name when it is replaced.
         value.name = m_values[*at].name;
         m_values[*at] = std::move(value);
         return;
     }
-    m_index.insert(folded, m_values.size());
+    m_index.insert(name, m_values.size());
     m_values.append(std::move(value));
 }
 
 bool RegKey::Remove(const QString &name)
 {
-    const auto at = m_index.constFind(Fold(name));
+    const auto at = m_index.constFind(CaselessName{name});
     if (at == m_index.cend())
         return false;
     m_values.removeAt(*at);
     m_index.clear();
     for (qsizetype i = 0; i < m_values.size(); ++i)
-        m_index.insert(Fold(m_values[i].name), i);
+        m_index.insert(CaselessName{m_values[i].name}, i);
     return true;
 }
 
@@ -260,7 +263,7 @@ RegFile RegFile::Parse(QByteArrayView bytes)
                 continue;
             }
             file.AddKey(path);
-            current = file.m_index.value(Fold(path));
+            current = file.m_index.value(CaselessName{path});
             continue;
         }
         std::optional<RegValue> value = ParseValueLine(line, unicode);
@@ -294,7 +297,7 @@ QByteArray RegFile::Serialise() const
 
 const RegKey *RegFile::FindKey(const QString &path) const
 {
-    const auto at = m_index.constFind(Fold(path));
+    const auto at = m_index.constFind(CaselessName{path});
     return at == m_index.cend() ? nullptr : &m_keys[*at];
 }
 
@@ -311,7 +314,7 @@ RegKey &RegFile::AddKey(const QString &path)
     const qsizetype cut = path.lastIndexOf(u'\\');
     if (cut > 0 && path.left(cut).contains(u'\\'))
         AddKey(path.left(cut));
-    m_index.insert(Fold(path), m_keys.size());
+    m_index.insert(CaselessName{path}, m_keys.size());
     m_keys.append(RegKey(path));
     return m_keys.last();
 }

@@ -12,6 +12,17 @@
 // is kept, the rest marks the file damaged); writing follows the editor's own format, so that
 // files move between the two. Key paths and value names compare case-insensitively.
 
+// A key path or value name as a hash key that ignores letter case, as the registry does.
+struct CaselessName
+{
+    QString text;
+    friend bool operator==(const CaselessName &a, const CaselessName &b)
+    {
+        return a.text.compare(b.text, Qt::CaseInsensitive) == 0;
+    }
+};
+size_t qHash(const CaselessName &name, size_t seed = 0);
+
 // One value of a key.
 struct RegValue
 {
@@ -35,7 +46,7 @@ public:
 private:
     QString m_path;
     QList<RegValue> m_values;
-    QHash<QString, qsizetype> m_index; // case-folded name -> position in m_values
+    QHash<CaselessName, qsizetype> m_index; // position in m_values
 };
 
 class RegFile
@@ -57,6 +68,6 @@ public:
 
 private:
     QList<RegKey> m_keys;
-    QHash<QString, qsizetype> m_index; // case-folded path -> position in m_keys
+    QHash<CaselessName, qsizetype> m_index; // position in m_keys
     bool m_damaged = false;
 };

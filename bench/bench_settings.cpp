@@ -1,0 +1,113 @@
+// The settings store and the copy text, each beside the floor it cannot beat on this machine:
+//   build/bench/bench_settings --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+
+#include "core/copytext.h"
+#include "settings/backend_file.h"
+#include "settings/schema.h"
+
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <sys/stat.h>
+
+namespace {
+
+// A settings file as a user has it after a while: every key, every setting and a full custom
+// palette.
+struct FullStore
+{
+    QTemporaryDir dir;
+    QString file = dir.filePath(QStringLiteral("registry.reg"));
+
+    FullStore()
+    {
+        SetSettingsBackend(std::make_unique<FileBackend>(file));
+        for (const QString &key : {Schema::ProgramKey, Schema::PositionKey, Schema::SettingsKey,
+                                   Schema::ColoursKey})
+            CreateKey(key);
+        for (const SettingsValue *value : {&Schema::Copy, &Schema::View, &Schema::Palette,
+                                           &Schema::FontName, &Schema::FontText})
+            SaveValue(*value, GetValue(*value));
+        for (int index = 0; index < Schema::SwatchCount; ++index)
+            SaveValue(Schema::Swatch(index), index * 0x040404);
+    }
+    ~FullStore() { SetSettingsBackend(nullptr); }
+};
+
+void GetValueHit(benchmark::State &state)
+{
+    FullStore store;
+    int index = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(GetValue(Schema::Swatch(index++ % Schema::SwatchCount)));
+}
+BENCHMARK(GetValueHit);
+
+void GetValueMiss(benchmark::State &state)
+{
+    FullStore store;
+    const SettingsValue missing = Schema::OldCustomColour(1);
+    const SettingsValue absentName{Schema::ColoursKey, QStringLiteral("64"), RegDword, -1};
+    bool key = false;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(GetValue((key = !key) ? absentName : missing));
+}
+BENCHMARK(GetValueMiss);
+
+// The floor of every read: one look at the file's identity.
+void FloorStat(benchmark::State &state)
+{
+    FullStore store;
+    const QByteArray path = store.file.toLocal8Bit();
+    struct stat info;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(::stat(path.constData(), &info));
+}
+BENCHMARK(FloorStat);
+
+void SaveValueFlushed(benchmark::State &state)
+{
+    FullStore store;
+    int colour = 0;
+    for (auto _ : state) {
+        ++colour;
+        SaveValue(Schema::Swatch(colour % Schema::SwatchCount), colour);
+    }
+}
+BENCHMARK(SaveValueFlushed)->Iterations(100)->Unit(benchmark::kMillisecond);
+
+// The floor of every write: the same bytes written to a new file, flushed and renamed.
+void FloorSaveFile(benchmark::State &state)
+{
+    FullStore store;
+    QFile current(store.file);
+    current.open(QIODevice::ReadOnly);
+    const QByteArray bytes = current.readAll();
+    for (auto _ : state) {
+        QSaveFile out(store.file);
+        out.open(QIODevice::WriteOnly);
+        out.write(bytes);
+        out.commit();
+    }
+}
+BENCHMARK(FloorSaveFile)->Iterations(100)->Unit(benchmark::kMillisecond);
+
+void ComposeCopyTextOnly(benchmark::State &state)
+{
+    CopyOptions options;
+    options.copyFlags = Quotes | PoundSign | Lowercase | IncludeTag;
+    options.tagKind = Css;
+    options.cssProperty = 2;
+    options.rgbMode = EightBit;
+    options.precision = 3;
+    ColourValue colour = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ComposeCopyText(colour, FinderCopy, TrueColourKind, options, {}));
+        colour = (colour + 0x010203) & 0xFFFFFF;
+    }
+}
+BENCHMARK(ComposeCopyTextOnly);
+
+} // namespace
+
+BENCHMARK_MAIN();
