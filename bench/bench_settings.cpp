@@ -22,11 +22,11 @@ struct FullStore
     FullStore()
     {
         SetSettingsBackend(std::make_unique<FileBackend>(file));
-        for (const QString &key : {Schema::ProgramKey, Schema::PositionKey, Schema::SettingsKey,
-                                   Schema::ColoursKey})
+        for (const QString &key :
+             {Schema::ProgramKey, Schema::PositionKey, Schema::SettingsKey, Schema::ColoursKey})
             CreateKey(key);
-        for (const SettingsValue *value : {&Schema::Copy, &Schema::View, &Schema::Palette,
-                                           &Schema::FontName, &Schema::FontText})
+        for (const SettingsValue *value :
+             {&Schema::Copy, &Schema::View, &Schema::Palette, &Schema::FontName, &Schema::FontText})
             SaveValue(*value, GetValue(*value));
         for (int index = 0; index < Schema::SwatchCount; ++index)
             SaveValue(Schema::Swatch(index), index * 0x040404);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/colour.h"
+
 #include <QFlags>
 
 // How a copied colour is written: the user's copy options, one record for the whole run.
@@ -27,9 +29,4 @@ struct CopyOptions
     int tagKind = 0;
     int htmlAttribute = 0;
     int cssProperty = 0;
-    bool showAlert = false;
 };
-
-// The options as stored, defaults for what is missing.
-[[nodiscard]] CopyOptions ReadCopyOptions();
-void SaveCopyOptions(const CopyOptions &options);

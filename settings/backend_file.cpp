@@ -120,8 +120,7 @@ private:
 
 FileBackend::FileBackend(QString fileName)
     : m_fileName(std::move(fileName)), m_nativeName(QFile::encodeName(m_fileName))
-{
-}
+{}
 
 FileBackend::~FileBackend()
 {

@@ -74,39 +74,23 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("value");
-        const char *rows[][2] = {
-            {"activeborder", "8000000A"},
-            {"activecaption", "80000002"},
-            {"appworkspace", "8000000C"},
-            {"background", "80000001"},
-            {"buttonface", "8000000F"},
-            {"buttonhighlight", "80000014"},
-            {"buttonshadow", "80000010"},
-            {"buttontext", "80000012"},
-            {"captiontext", "80000009"},
-            {"graytext", "80000011"},
-            {"highlight", "8000000D"},
-            {"highlighttext", "8000000E"},
-            {"inactiveborder", "8000000B"},
-            {"inactivecaption", "80000003"},
-            {"inactivecaptiontext", "80000013"},
-            {"infobackground", "80000018"},
-            {"infotext", "80000017"},
-            {"menu", "80000004"},
-            {"menutext", "80000007"},
-            {"scrollbar", "80000000"},
-            {"threeddarkshadow", "80000015"},
-            {"threedface", "8000000F"},
-            {"threedhighlight", "80000014"},
-            {"threedlightshadow", "80000016"},
-            {"threedshadow", "80000010"},
-            {"window", "80000005"},
-            {"windowframe", "80000006"},
-            {"windowtext", "80000008"},
-        };
-        QCOMPARE(int(std::size(rows)), SystemColourCount);
-        for (int index = 0; index < SystemColourCount; ++index)
-            QTest::addRow("%s", rows[index][0]) << index << rows[index][0] << rows[index][1];
+        const QStringList rows =
+            QString("activeborder 8000000A, activecaption 80000002, appworkspace 8000000C, "
+                    "background 80000001, buttonface 8000000F, buttonhighlight 80000014, "
+                    "buttonshadow 80000010, buttontext 80000012, captiontext 80000009, "
+                    "graytext 80000011, highlight 8000000D, highlighttext 8000000E, "
+                    "inactiveborder 8000000B, inactivecaption 80000003, "
+                    "inactivecaptiontext 80000013, infobackground 80000018, infotext 80000017, "
+                    "menu 80000004, menutext 80000007, scrollbar 80000000, "
+                    "threeddarkshadow 80000015, threedface 8000000F, threedhighlight 80000014, "
+                    "threedlightshadow 80000016, threedshadow 80000010, window 80000005, "
+                    "windowframe 80000006, windowtext 80000008")
+                .split(u',');
+        QCOMPARE(rows.size(), SystemColourCount);
+        for (int index = 0; index < SystemColourCount; ++index) {
+            const QStringList row = rows[index].simplified().split(u' ');
+            QTest::addRow("%s", qPrintable(row[0])) << index << row[0] << row[1];
+        }
     }
     void systemTable()
     {

@@ -1,11 +1,8 @@
 #include "core/copytext.h"
-#include "settings/backend_file.h"
-#include "settings/schema.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QTemporaryDir>
 #include <QTest>
 
 class tst_CopyText : public QObject
@@ -145,46 +142,6 @@ private slots:
         SetClipboardText(QStringLiteral("first"));
         SetClipboardText(QStringLiteral("\"#FF6600\""));
         QCOMPARE(QGuiApplication::clipboard()->text(), "\"#FF6600\"");
-    }
-
-    void storedOptions_data()
-    {
-        QTest::addColumn<int>("tagKind");
-        QTest::addColumn<int>("htmlAttribute");
-        QTest::addColumn<int>("cssProperty");
-        QTest::addColumn<int>("precision");
-        QTest::addColumn<QList<int>>("expected"); // tag kind, html, css, precision
-        QTest::newRow("in range") << 3 << 7 << 5 << 100 << QList<int>{3, 7, 5, 100};
-        QTest::newRow("too low") << 0 << 0 << -4 << -1 << QList<int>{1, 1, 1, 0};
-        QTest::newRow("too high") << 4 << 8 << 99 << 1000000000 << QList<int>{3, 7, 7, 100};
-    }
-    void storedOptions()
-    {
-        QFETCH(int, tagKind);
-        QFETCH(int, htmlAttribute);
-        QFETCH(int, cssProperty);
-        QFETCH(int, precision);
-        QFETCH(QList<int>, expected);
-        QTemporaryDir dir;
-        SetSettingsBackend(std::make_unique<FileBackend>(dir.filePath("registry.reg")));
-        CreateKey(Schema::SettingsKey);
-
-        const CopyOptions defaults = ReadCopyOptions();
-        QCOMPARE(defaults.copyFlags.toInt(), 74);
-        QCOMPARE(defaults.rgbMode, 1);
-        QCOMPARE(defaults.precision, 3);
-        QCOMPARE(defaults.showAlert, true);
-        QCOMPARE((QList<int>{defaults.tagKind, defaults.htmlAttribute, defaults.cssProperty}),
-                 (QList<int>{1, 1, 1}));
-
-        SaveValue(Schema::TagCopy, tagKind);
-        SaveValue(Schema::HtmlTagCopy, htmlAttribute);
-        SaveValue(Schema::CssTagCopy, cssProperty);
-        SaveValue(Schema::Precision, precision);
-        const CopyOptions read = ReadCopyOptions();
-        QCOMPARE((QList<int>{read.tagKind, read.htmlAttribute, read.cssProperty, read.precision}),
-                 expected);
-        SetSettingsBackend(nullptr);
     }
 };
 

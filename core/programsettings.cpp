@@ -1,0 +1,58 @@
+#include "core/programsettings.h"
+
+#include "settings/schema.h"
+
+#include <algorithm>
+
+namespace {
+
+// Only an edited settings file holds a number outside its range. A tag kind or tag index is
+// clamped into its range rather than dropped, so that the copy keeps a tag the user can see and
+// the Copy Options window has a button to mark. The precision is kept within what the Copy Options
+// window accepts (0 still stands for the default of the float form): a huge one would make every
+// fraction text as long.
+int Clamped(const SettingsValue &value, int low, int high)
+{
+    return std::clamp(GetValue(value).toInt(), low, high);
+}
+
+bool Switch(const SettingsValue &value)
+{
+    return GetValue(value).toInt() != 0;
+}
+
+} // namespace
+
+ProgramSettings ReadProgramSettings()
+{
+    ProgramSettings settings;
+    CopyOptions &copy = settings.copyOptions;
+    settings.alwaysOnTop = Switch(Schema::AlwaysOnTop);
+    settings.showSplash = Switch(Schema::Splash);
+    copy.precision = Clamped(Schema::Precision, 0, 100);
+    copy.copyFlags = CopyFlags::fromInt(GetValue(Schema::Copy).toInt());
+    copy.tagKind = Clamped(Schema::TagCopy, Html, InlineCss);
+    copy.rgbMode = GetValue(Schema::RgbCopy).toInt();
+    copy.htmlAttribute = Clamped(Schema::HtmlTagCopy, 1, TagTextCount);
+    copy.cssProperty = Clamped(Schema::CssTagCopy, 1, TagTextCount);
+    settings.showAlert = Switch(Schema::Alert);
+    settings.viewFlags = GetValue(Schema::View).toInt();
+    settings.currentPalette = GetValue(Schema::Palette).toInt();
+    return settings;
+}
+
+void SaveProgramSettings(const ProgramSettings &settings)
+{
+    const CopyOptions &copy = settings.copyOptions;
+    SaveValue(Schema::AlwaysOnTop, settings.alwaysOnTop);
+    SaveValue(Schema::Splash, settings.showSplash);
+    SaveValue(Schema::Precision, copy.precision);
+    SaveValue(Schema::Copy, copy.copyFlags.toInt());
+    SaveValue(Schema::TagCopy, copy.tagKind);
+    SaveValue(Schema::RgbCopy, copy.rgbMode);
+    SaveValue(Schema::HtmlTagCopy, copy.htmlAttribute);
+    SaveValue(Schema::Alert, settings.showAlert);
+    SaveValue(Schema::CssTagCopy, copy.cssProperty);
+    SaveValue(Schema::View, settings.viewFlags);
+    SaveValue(Schema::Palette, settings.currentPalette);
+}

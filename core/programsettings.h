@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/copyoptions.h"
+
+// Which parts of the main window are shown.
+enum ViewFlag { ToolbarShown = 1, StatusBarShown = 2, PaletteShown = 4 };
+
+// The switches and options the main window holds in memory from its load to its unload; commands
+// change them here, and only the unload stores them.
+struct ProgramSettings
+{
+    bool alwaysOnTop = false;
+    bool showSplash = false;
+    bool showAlert = false;
+    int viewFlags = 0;
+    int currentPalette = 0;
+    CopyOptions copyOptions;
+};
+
+// The settings as stored, defaults for what is missing.
+[[nodiscard]] ProgramSettings ReadProgramSettings();
+void SaveProgramSettings(const ProgramSettings &settings);
