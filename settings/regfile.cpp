@@ -101,7 +101,7 @@ std::optional<RegValue> ParseData(QString name, QStringView data, bool unicode)
         std::optional<QString> text = ReadQuoted(data, pos);
         if (!text || pos != data.size())
             return std::nullopt;
-        return RegValue{std::move(name), RegSzType, *text};
+        return RegValue{std::move(name), RegSzType, TextUpToNul(*text)};
     }
     if (data.startsWith(QLatin1String("dword:"), Qt::CaseInsensitive)) {
         const QStringView digits = data.sliced(6);

@@ -59,6 +59,10 @@ private slots:
                                 << QVariant(QByteArray("\x01\xff", 2));
         QTest::newRow("hex text") << QByteArray("\"Font\"=hex(1):41,00,0d,00,0a,00,00,00") << "Font"
                                   << 1u << QVariant("A\r\n");
+        QTest::newRow("text read up to a NUL") << QByteArray("\"Font\"=\"ab\0\x01"
+                                                             "cd\"",
+                                                             15)
+                                               << "Font" << 1u << QVariant("ab");
         QTest::newRow("hex dword")
             << QByteArray("\"Copy\"=hex(4):4a,00,00,00") << "Copy" << 4u << QVariant(74);
         QTest::newRow("continued lines")
