@@ -89,21 +89,6 @@ private slots:
         QCOMPARE(BlueFloatText(RgbColour(7, 9, part), precision), text);
     }
 
-    void percentText_data()
-    {
-        QTest::addColumn<int>("part");
-        QTest::addColumn<QString>("text");
-        for (auto [part, text] :
-             {std::pair{255, "100"}, {102, "40"}, {128, "50"}, {200, "78"}, {1, "0"}, {0, "0"}})
-            QTest::addRow("%d", part) << part << QString(text);
-    }
-    void percentText()
-    {
-        QFETCH(int, part);
-        QFETCH(QString, text);
-        QCOMPARE(PercentText(part), text);
-    }
-
     void rgbText_data()
     {
         QTest::addColumn<ColourValue>("colour");

@@ -111,32 +111,6 @@ private slots:
         QCOMPARE(ComposeCopyText(colour, source, kind, options, caption), text);
     }
 
-    void stripCharacters_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("characters");
-        QTest::addColumn<QString>("stripped");
-        QTest::newRow("quotes") << "\"#FF6600\""
-                                << "\""
-                                << "#FF6600";
-        QTest::newRow("several characters") << "a-b_c-d"
-                                            << "-_"
-                                            << "abcd";
-        QTest::newRow("nothing listed") << "abc"
-                                        << ""
-                                        << "abc";
-        QTest::newRow("everything") << "aaa"
-                                    << "a"
-                                    << "";
-    }
-    void stripCharacters()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, characters);
-        QFETCH(QString, stripped);
-        QCOMPARE(StripCharacters(text, characters), stripped);
-    }
-
     void clipboardTakesTheText()
     {
         SetClipboardText(QStringLiteral("first"));
