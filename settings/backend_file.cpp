@@ -170,11 +170,17 @@ void FileBackend::Change(const std::function<bool(RegFile &)> &edit)
     Refresh(true);
     if (!m_readable || !edit(m_file))
         return;
+    // A file the program would refuse to read back is not written.
+    const QByteArray bytes = m_file.Serialise();
+    if (bytes.size() > MaxFileSize) {
+        Refresh(true);
+        return;
+    }
     if (m_file.IsDamaged() && m_heldFd >= 0 && !KeepDamagedFileAside())
         return;
     QSaveFile out(m_fileName);
     if (out.open(QIODevice::WriteOnly)) {
-        out.write(m_file.Serialise());
+        out.write(bytes);
         out.commit();
     }
     Refresh(true);
@@ -195,9 +201,10 @@ void FileBackend::Refresh(bool force)
     if (!force && m_heldFd >= 0 && SameFile(now, m_heldStat))
         return;
 
-    const int fd = ::open(m_nativeName.constData(), O_RDONLY | O_CLOEXEC);
+    // Without blocking, so that a pipe put in the file's place cannot stop the program.
+    const int fd = ::open(m_nativeName.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     std::optional<QByteArray> bytes;
-    if (fd >= 0 && ::fstat(fd, &now) == 0)
+    if (fd >= 0 && ::fstat(fd, &now) == 0 && S_ISREG(now.st_mode))
         bytes = now.st_size > MaxFileSize ? QByteArray() : ReadAll(fd, now.st_size);
     if (m_heldFd >= 0)
         ::close(m_heldFd);
@@ -222,8 +229,10 @@ bool FileBackend::KeepDamagedFileAside() const
     QString aside = stem;
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = stem + u'-' + QString::number(n);
-    // A hard link keeps even a huge file aside at once; a copy where links are not possible.
-    const bool kept = ::link(m_nativeName.constData(), QFile::encodeName(aside).constData()) == 0 ||
+    // A hard link keeps even a huge file aside at once (the file itself, where the settings file is
+    // a symbolic link to it); a copy where links are not possible.
+    const bool kept = ::linkat(AT_FDCWD, m_nativeName.constData(), AT_FDCWD,
+                               QFile::encodeName(aside).constData(), AT_SYMLINK_FOLLOW) == 0 ||
                       QFile::copy(m_fileName, aside);
     if (kept)
         qWarning("Tarvo Pigmenta: the settings file %s was damaged; it is kept as %s",

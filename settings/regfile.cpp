@@ -1,6 +1,8 @@
 #include "settings/regfile.h"
 
+#include <QRegularExpression>
 #include <QStringDecoder>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -11,18 +13,22 @@ constexpr quint32 RegSzType = 1;
 constexpr quint32 RegBinaryType = 3;
 constexpr quint32 RegDwordType = 4;
 
-// A file exported on Windows is UTF-16LE with a byte-order mark; ours are UTF-8. Text that is
-// neither came from an ANSI code page, which Latin-1 reads closely enough.
-QString Decode(QByteArrayView bytes)
+// A file exported on Windows is UTF-16LE with a byte-order mark, one of the old editor (REGEDIT4)
+// is in an ANSI code page, which Latin-1 reads closely enough, and ours are UTF-8. Bytes that are
+// not UTF-8 where UTF-8 is due make the file damaged, so that it is kept aside before a rewrite.
+QString Decode(QByteArrayView bytes, bool &damaged)
 {
     if (bytes.startsWith("\xFF\xFE"))
         return QStringDecoder(QStringDecoder::Utf16LE, QStringDecoder::Flag::Stateless)
             .decode(bytes.sliced(2));
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
+    if (bytes.trimmed().startsWith(Header4.toLatin1()))
+        return QString::fromLatin1(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
-    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+    damaged = utf8.hasError();
+    return text;
 }
 
 // A quoted text from its opening quote at pos; pos ends after the closing quote. Undoes the \\ and
@@ -77,12 +83,13 @@ QString HexBytes(const QByteArray &bytes)
     return text;
 }
 
-// A text that cannot stand between quotes on one line (a line break, a NUL) is written as the
-// editor's hex(1) form, UTF-16LE with its terminating NUL, which the editor reads as REG_SZ.
+// A text that cannot stand between quotes on one line (a line break, a NUL), and one with letters
+// beyond ASCII, which the Windows editor would read in its ANSI code page, is written in the
+// editor's hex(1) form: UTF-16LE with its terminating NUL, which the editor reads as REG_SZ.
 bool NeedsHexForm(const QString &text)
 {
     for (QChar ch : text) {
-        if (ch.unicode() < 0x20 && ch != u'\t')
+        if ((ch.unicode() < 0x20 && ch != u'\t') || ch.unicode() > 0x7E)
             return true;
     }
     return false;
@@ -143,7 +150,8 @@ std::optional<RegValue> ParseData(QString name, QStringView data, bool unicode)
     return RegValue{std::move(name), type, *bytes};
 }
 
-std::optional<RegValue> ParseValueLine(QStringView line, bool unicode)
+// The name of a value line ("name" or @) and what follows its equals sign.
+std::optional<std::pair<QString, QStringView>> SplitValueLine(QStringView line)
 {
     QString name;
     qsizetype pos = 0;
@@ -160,7 +168,40 @@ std::optional<RegValue> ParseValueLine(QStringView line, bool unicode)
     const QStringView rest = line.sliced(pos).trimmed();
     if (!rest.startsWith(u'='))
         return std::nullopt;
-    return ParseData(std::move(name), rest.sliced(1).trimmed(), unicode);
+    return std::pair{name, rest.sliced(1).trimmed()};
+}
+
+// Only hex data goes on over several lines, each but the last ending in a backslash.
+bool ContinuesOnNextLine(QStringView line)
+{
+    if (!line.endsWith(u'\\'))
+        return false;
+    const auto parts = SplitValueLine(line);
+    return parts && parts->second.startsWith(QLatin1String("hex"), Qt::CaseInsensitive);
+}
+
+// A settings file holds a handful of short keys. Paths beyond the registry's part length or far
+// longer than any of ours, and keys beyond a few thousand, are damage: taken in, they would cost
+// memory with the square of their length (every parent is a key of its own).
+constexpr qsizetype MaxKeyPathLength = 512;
+constexpr qsizetype MaxKeyCount = 4096;
+
+bool IsPlausibleKeyPath(const QString &path)
+{
+    const QList<QStringView> parts = QStringView(path).split(u'\\');
+    return path.size() <= MaxKeyPathLength &&
+           std::all_of(parts.begin(), parts.end(),
+                       [](QStringView part) { return !part.isEmpty() && part.size() <= 255; });
+}
+
+// A 32-bit program on 64-bit Windows, as the earlier release was, sees SOFTWARE\WOW6432Node as
+// SOFTWARE, and an export made there names its keys so.
+QString WithoutWow64Node(QString path)
+{
+    static const QRegularExpression node(
+        QStringLiteral("^(HKEY_LOCAL_MACHINE\\\\SOFTWARE)\\\\WOW6432Node(?=\\\\|$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return path.replace(node, QStringLiteral("\\1"));
 }
 
 QString ValueLine(const RegValue &value)
@@ -228,15 +269,14 @@ bool RegKey::Remove(const QString &name)
 RegFile RegFile::Parse(QByteArrayView bytes)
 {
     RegFile file;
-    const QString text = Decode(bytes);
+    const QString text = Decode(bytes, file.m_damaged);
     const QList<QStringView> lines = QStringView(text).split(u'\n');
     bool unicode = true;
     bool seenHeader = false;
     qsizetype current = -1;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QString line = lines[i].trimmed().toString();
-        // A hex value may go on over several lines, each but the last ending in a backslash.
-        while (line.endsWith(u'\\') && !line.startsWith(u'[')) {
+        while (ContinuesOnNextLine(line)) {
             line.chop(1);
             if (++i == lines.size()) {
                 file.m_damaged = true;
@@ -256,17 +296,21 @@ RegFile RegFile::Parse(QByteArrayView bytes)
             file.m_damaged = true;
         }
         if (line.startsWith(u'[')) {
-            const QString path = line.mid(1, line.size() - 2);
-            if (!line.endsWith(u']') || line.size() < 3 || path.startsWith(u'-')) {
+            const QString path = WithoutWow64Node(line.mid(1, line.size() - 2));
+            current = -1;
+            if (!line.endsWith(u']') || line.size() < 3 || !IsPlausibleKeyPath(path) ||
+                file.m_keys.size() >= MaxKeyCount) {
                 file.m_damaged = true;
-                current = -1;
                 continue;
             }
             file.AddKey(path);
             current = file.m_index.value(CaselessName{path});
             continue;
         }
-        std::optional<RegValue> value = ParseValueLine(line, unicode);
+        const auto parts = SplitValueLine(line);
+        std::optional<RegValue> value;
+        if (parts)
+            value = ParseData(parts->first, parts->second, unicode);
         if (!value || current < 0) {
             file.m_damaged = true;
             continue;
@@ -311,9 +355,13 @@ RegKey &RegFile::AddKey(const QString &path)
     if (RegKey *key = FindKey(path))
         return *key;
     // The parents come first, as in an export; the root itself is no key of the file.
-    const qsizetype cut = path.lastIndexOf(u'\\');
-    if (cut > 0 && path.left(cut).contains(u'\\'))
-        AddKey(path.left(cut));
+    for (qsizetype cut = path.indexOf(u'\\', path.indexOf(u'\\') + 1); cut > 0;
+         cut = path.indexOf(u'\\', cut + 1)) {
+        if (!FindKey(path.left(cut))) {
+            m_index.insert(CaselessName{path.left(cut)}, m_keys.size());
+            m_keys.append(RegKey(path.left(cut)));
+        }
+    }
     m_index.insert(CaselessName{path}, m_keys.size());
     m_keys.append(RegKey(path));
     return m_keys.last();

@@ -13,7 +13,8 @@ std::unique_ptr<SettingsBackend> &Backend()
 }
 
 // A value as REG_DWORD stores it: True is -1, a fraction goes to the nearest whole number and a
-// half to the even one, and anything wider keeps its low 32 bits.
+// half to the even one, and a whole number wider than 32 bits keeps its low 32 bits (0x8000000F
+// arrives as a 64-bit number).
 std::optional<qint32> DwordOf(const QVariant &value)
 {
     switch (value.typeId()) {
@@ -21,10 +22,11 @@ std::optional<qint32> DwordOf(const QVariant &value)
         return value.toBool() ? -1 : 0;
     case QMetaType::Double:
     case QMetaType::Float: {
+        // A number beyond 32 bits overflows and is not written.
         const double rounded = std::nearbyint(value.toDouble());
-        if (!std::isfinite(rounded))
+        if (!(rounded >= -2147483648.0 && rounded <= 4294967295.0))
             return std::nullopt;
-        return static_cast<qint32>(static_cast<qint64>(rounded));
+        return static_cast<qint32>(static_cast<quint32>(static_cast<qint64>(rounded)));
     }
     default:
         bool ok = false;

@@ -113,6 +113,14 @@ private slots:
         QTest::newRow("deletion line") << FileWith("\"View\"=-\r\n" + good) << true << true;
         QTest::newRow("nine-digit dword")
             << FileWith("\"View\"=dword:000000007\r\n" + good) << true << true;
+        QTest::newRow("invalid UTF-8")
+            << FileWith(good + "\r\n\"Font Name\"=\"Gr\xFF\"") << true << true;
+        QTest::newRow("comment ending in a backslash")
+            << FileWith("; was C:\\\r\n" + good) << false << true;
+        QTest::newRow("deep key path")
+            << FileWith("[HKEY_LOCAL_MACHINE\\" + QByteArray(40000, 'a').replace("aa", "a\\") +
+                        "]\r\n[" + Key.toLatin1() + "]\r\n" + good)
+            << true << true;
         QByteArray garbage;
         for (int i = 0; i < 4096; ++i)
             garbage.append(char((i * 7919 + i / 13) & 0xFF));
@@ -135,18 +143,19 @@ private slots:
 
     void windowsExport()
     {
-        const QString text =
-            QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n"
-                           "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tarvo\\Pigmentist\\Settings]\r\n"
-                           "\"Colour1\"=dword:000000ff\r\n"
-                           "\"Copy As\"=dword:0000000f\r\n\r\n"
-                           "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tarvo\\Pigmenta R4\\Settings]\r\n"
-                           "\"Font Name\"=\"Größe 日本\"\r\n"
-                           "\"Heading\"=hex(2):25,00,50,00,41,00,54,00,48,00,25,00,00,00\r\n\r\n");
+        const QString text = QStringLiteral(
+            "Windows Registry Editor Version 5.00\r\n\r\n"
+            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Tarvo\\Pigmentist\\Settings]\r\n"
+            "\"Colour1\"=dword:000000ff\r\n"
+            "\"Copy As\"=dword:0000000f\r\n\r\n"
+            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tarvo\\Pigmenta R4\\Settings]\r\n"
+            "\"Font Name\"=\"Größe 日本\"\r\n"
+            "\"Heading\"=hex(2):25,00,50,00,41,00,54,00,48,00,25,00,00,00\r\n\r\n");
         const RegFile file = RegFile::Parse(Utf16Export(text));
         QVERIFY(!file.IsDamaged());
         const QString old = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Tarvo\\Pigmentist");
-        QVERIFY(file.FindKey(old)); // a parent exists when its subkey does
+        // A parent exists when its subkey does, and the 32-bit view is the one read.
+        QVERIFY(file.FindKey(old));
         QCOMPARE(Value(file, old + "\\settings", "colour1")->data, QVariant(255));
         QCOMPARE(Value(file, old + "\\Settings", "Copy As")->data, QVariant(15));
         QCOMPARE(Value(file, Key, "font name")->data, QVariant(QStringLiteral("Größe 日本")));
@@ -171,6 +180,7 @@ private slots:
         key.Set({"Copy", 4, 74});
         key.Set({"Font Name", 1, QStringLiteral("C:\\\"Times\"")});
         key.Set({"Font", 1, QStringLiteral("two\r\nlines")});
+        key.Set({"Heading", 1, QStringLiteral("Größe")});
         const QByteArray text = file.Serialise();
         QVERIFY(text.startsWith("Windows Registry Editor Version 5.00\r\n\r\n"
                                 "[HKEY_LOCAL_MACHINE\\Software]\r\n"));
@@ -179,6 +189,7 @@ private slots:
         QVERIFY(text.contains("\r\n\"Font Name\"=\"C:\\\\\\\"Times\\\"\"\r\n"));
         QVERIFY(text.contains("\r\n\"Font\"=hex(1):74,00,77,00,6f,00,0d,00,0a,00,6c,00,69,00,"
                               "6e,00,65,00,73,00,00,00\r\n"));
+        QVERIFY(text.contains("\r\n\"Heading\"=hex(1):47,00,72,00,f6,00,df,00,65,00,00,00\r\n"));
         const RegFile again = RegFile::Parse(text);
         QCOMPARE(Value(again, Key, "Font")->data, QVariant(QStringLiteral("two\r\nlines")));
     }

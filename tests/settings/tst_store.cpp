@@ -2,6 +2,7 @@
 #include "settings/schema.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <sys/stat.h>
 
 namespace {
 
@@ -66,50 +68,74 @@ private slots:
         SetSettingsBackend(std::make_unique<FileBackend>(m_file));
     }
 
-    void cleanMachineGivesDefaults_data()
+    // Every value where the file has it, with its default on a clean machine and a value stored
+    // by another program.
+    void schemaAsStored_data()
     {
-        QTest::addColumn<bool>("keysCreated");
-        QTest::newRow("no file") << false;
-        QTest::newRow("keys created") << true;
-    }
-    void cleanMachineGivesDefaults()
-    {
-        QFETCH(bool, keysCreated);
-        if (keysCreated)
-            CreateProgramKeys();
-        const std::pair<const SettingsValue *, QVariant> defaults[] = {
-            {&Schema::AlwaysOnTop, 0},
-            {&Schema::Splash, -1},
-            {&Schema::Precision, 3},
-            {&Schema::Copy, 74},
-            {&Schema::TagCopy, 1},
-            {&Schema::RgbCopy, 1},
-            {&Schema::HtmlTagCopy, 1},
-            {&Schema::CssTagCopy, 1},
-            {&Schema::Alert, -1},
-            {&Schema::View, 7},
-            {&Schema::Palette, 10},
-            {&Schema::ColourType, 1},
-            {&Schema::CopyTab, 1},
-            {&Schema::FontName, "Times New Roman"},
-            {&Schema::HeadingText, "Tarvo Pigmenta"},
-            {&Schema::LinkText, "https://pigmenta.example.org/"},
-            {&Schema::FontText, "Tarvo Pigmenta Release 4, for easy HTML colour conversion from "
-                                "your computer to your browser.\r\n"},
-            {&Schema::TrueColour, 0},
-            {&Schema::SafeColour, 0},
-            {&Schema::BackgroundColour, 0xFFFFFF},
-            {&Schema::FontColour, 0},
-            {&Schema::HeadingColour, 0},
-            {&Schema::ActiveLinkColour, 255},
-            {&Schema::LinkColour, 0xFF0000},
-            {&Schema::HoverColour, 39168},
+        QTest::addColumn<SettingsValue>("value");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QVariant>("fallback");
+        const QString program = "Software\\Tarvo\\Pigmenta R4\\";
+        const QString old = "Software\\Tarvo\\Pigmentist\\";
+        const QString body = "Tarvo Pigmenta Release 4, for easy HTML colour conversion from your "
+                             "computer to your browser.\r\n";
+        const std::tuple<SettingsValue, QString, const char *, QVariant> rows[] = {
+            {Schema::Left, program + "Position", "Left", {}},
+            {Schema::Top, program + "Position", "Top", {}},
+            {Schema::AlwaysOnTop, program + "Settings", "Always On Top", 0},
+            {Schema::Splash, program + "Settings", "Splash", -1},
+            {Schema::Precision, program + "Settings", "Precision", 3},
+            {Schema::Copy, program + "Settings", "Copy", 74},
+            {Schema::TagCopy, program + "Settings", "Tag Copy", 1},
+            {Schema::RgbCopy, program + "Settings", "RGB Copy", 1},
+            {Schema::HtmlTagCopy, program + "Settings", "HTML Tag Copy", 1},
+            {Schema::CssTagCopy, program + "Settings", "CSS Tag Copy", 1},
+            {Schema::Alert, program + "Settings", "Alert", -1},
+            {Schema::View, program + "Settings", "View", 7},
+            {Schema::Palette, program + "Settings", "Palette", 10},
+            {Schema::ColourType, program + "Settings", "Colour Type", 1},
+            {Schema::CopyTab, program + "Settings", "Copy Tab", 1},
+            {Schema::FontName, program + "Settings", "Font Name", "Times New Roman"},
+            {Schema::HeadingText, program + "Settings", "Heading", "Tarvo Pigmenta"},
+            {Schema::LinkText, program + "Settings", "Link", "https://pigmenta.example.org/"},
+            {Schema::FontText, program + "Settings", "Font", body},
+            {Schema::TrueColour, program + "Colours", "True Colour", 0},
+            {Schema::SafeColour, program + "Colours", "Safe Colour", 0},
+            {Schema::BackgroundColour, program + "Colours", "Background", 0xFFFFFF},
+            {Schema::FontColour, program + "Colours", "Font", 0},
+            {Schema::HeadingColour, program + "Colours", "Heading", 0},
+            {Schema::ActiveLinkColour, program + "Colours", "Active Link", 255},
+            {Schema::LinkColour, program + "Colours", "Link", 0xFF0000},
+            {Schema::HoverColour, program + "Colours", "Hover", 39168},
+            {Schema::Swatch(0), program + "Colours", "0", {}},
+            {Schema::Swatch(63), program + "Colours", "63", {}},
+            {Schema::OldAlwaysOnTop, old + "Settings", "Always On Top", {}},
+            {Schema::OldShowSplash, old + "Settings", "Show Splashscreen", {}},
+            {Schema::OldCopyAs, old + "Settings", "Copy As", 0},
+            {Schema::OldColour, old + "Settings", "Colour1", {}},
+            {Schema::OldCustomColour(1), old + "Custom Colours", "1", -1},
+            {Schema::OldCustomColour(30), old + "Custom Colours", "30", -1},
         };
-        for (const auto &[value, expected] : defaults)
-            QCOMPARE(GetValue(*value), expected);
-        QCOMPARE(GetValue(Schema::Left, 1234), QVariant(1234));
-        QCOMPARE(GetValue(Schema::Swatch(63)), QVariant());
-        QCOMPARE(QFileInfo::exists(m_file), keysCreated);
+        for (const auto &[value, key, name, fallback] : rows)
+            QTest::addRow("%s %s", qPrintable(key.section(u'\\', -1)), name)
+                << value << key << name << fallback;
+    }
+    void schemaAsStored()
+    {
+        QFETCH(SettingsValue, value);
+        QFETCH(QString, key);
+        QFETCH(QString, name);
+        QFETCH(QVariant, fallback);
+        QCOMPARE(GetValue(value), fallback);
+        CreateProgramKeys();
+        QCOMPARE(GetValue(value), fallback);
+
+        const bool text = value.type == RegSz;
+        Write(m_file, ("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\" + key +
+                       "]\r\n\"" + name + "\"=" + (text ? "\"stored\"" : "dword:00123456"))
+                          .toUtf8());
+        QCOMPARE(ReadAfresh(value), text ? QVariant("stored") : QVariant(0x123456));
     }
 
     void defaultLocationFollowsConfigHome()
@@ -219,15 +245,16 @@ private slots:
         SaveValue(Schema::Copy, 1);
         other.OpenKey(Schema::SettingsKey)->Write("Copy", 2);
         QCOMPARE(GetValue(Schema::Copy), QVariant(2));
-        // An edit by hand, in place.
+        // An edit by hand, in place and of the same size: only the change time tells.
         QByteArray text = Contents(m_file);
-        text.replace("\"Copy\"=dword:00000002", "\"Copy\"=dword:00000003\r\n\"View\"=dword:1");
+        text.replace("\"Copy\"=dword:00000002", "\"Copy\"=dword:00000003");
         QFile file(m_file);
         QVERIFY(file.open(QIODevice::ReadWrite));
         file.write(text);
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                 QFileDevice::FileModificationTime));
         file.close();
         QCOMPARE(GetValue(Schema::Copy), QVariant(3));
-        QCOMPARE(GetValue(Schema::View), QVariant(1));
     }
 
     void concurrentWritersLoseNothing()
@@ -243,6 +270,8 @@ private slots:
         third.start(STORE_WRITER, {m_file, "swatches", "64", "64"});
         fourth.start(STORE_WRITER, {m_file, "swatches", "128", "64"});
         QVERIFY(third.waitForFinished(60000) && fourth.waitForFinished(60000));
+        QCOMPARE(third.exitCode(), 0);
+        QCOMPARE(fourth.exitCode(), 0);
         for (int index = 0; index < 192; ++index)
             QCOMPARE(GetValue(Schema::Swatch(index)), QVariant(1000 + index));
         QVERIFY(!RegFile::Parse(Contents(m_file)).IsDamaged());
@@ -273,23 +302,32 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QVariant>("font"); // "Font Name" read before the first write
+        QTest::addColumn<bool>("behindLink");
         QByteArray garbage(64 * 1024, '\0');
         QRandomGenerator random(7);
         random.fillRange(reinterpret_cast<quint32 *>(garbage.data()), garbage.size() / 4);
         const QByteArray good = "\"Font Name\"=\"Arial\"\r\n";
-        QTest::newRow("garbage") << garbage << QVariant("Times New Roman");
-        QTest::newRow("truncated line")
-            << SettingsSection + good + "\"Heading\"=\"Tarvo Pig" << QVariant("Arial");
-        QTest::newRow("missing header") << SettingsSection.mid(38) + good << QVariant("Arial");
+        const QByteArray truncated = SettingsSection + good + "\"Heading\"=\"Tarvo Pig";
+        QTest::newRow("garbage") << garbage << QVariant("Times New Roman") << false;
+        QTest::newRow("truncated line") << truncated << QVariant("Arial") << false;
+        QTest::newRow("behind a link") << truncated << QVariant("Arial") << true;
+        QTest::newRow("missing header")
+            << SettingsSection.mid(38) + good << QVariant("Arial") << false;
         QByteArray huge = SettingsSection + good;
         huge.append(QByteArray(50 * 1024 * 1024, 'x'));
-        QTest::newRow("50 MB") << huge << QVariant("Times New Roman");
+        QTest::newRow("50 MB") << huge << QVariant("Times New Roman") << false;
     }
     void damagedFileIsKeptAside()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QVariant, font);
-        Write(m_file, bytes);
+        QFETCH(bool, behindLink);
+        if (behindLink) {
+            Write(m_dir->filePath("elsewhere"), bytes);
+            QVERIFY(QFile::link(m_dir->filePath("elsewhere"), m_file));
+        } else {
+            Write(m_file, bytes);
+        }
         QCOMPARE(GetValue(Schema::FontName), font);
         QCOMPARE(GetValue(Schema::Copy), QVariant(74));
 
@@ -308,11 +346,22 @@ private slots:
         QCOMPARE(KeptAside(m_dir->path()).size(), 1);
     }
 
+    void fileTooLargeToReadIsNotWritten()
+    {
+        CreateProgramKeys();
+        SaveValue(Schema::Copy, 1);
+        const QByteArray before = Contents(m_file);
+        SaveValue(Schema::FontText, QString(FileBackend::MaxFileSize / 4, u'ö'));
+        QCOMPARE(Contents(m_file), before);
+        QCOMPARE(ReadAfresh(Schema::Copy), QVariant(1));
+    }
+
     void unusableLocationGivesDefaults_data()
     {
         QTest::addColumn<QString>("problem");
         QTest::newRow("config home is a file") << "file";
         QTest::newRow("settings file is a folder") << "folder";
+        QTest::newRow("settings file is a pipe") << "pipe";
         QTest::newRow("under /proc") << "proc";
     }
     void unusableLocationGivesDefaults()
@@ -325,6 +374,9 @@ private slots:
         } else if (problem == "folder") {
             QVERIFY(QDir(m_dir->path()).mkpath("Tarvo/registry.reg"));
             fileName = m_dir->filePath("Tarvo/registry.reg");
+        } else if (problem == "pipe") {
+            fileName = m_file;
+            QCOMPARE(::mkfifo(QFile::encodeName(fileName).constData(), 0644), 0);
         } else {
             fileName = QStringLiteral("/proc/self/Tarvo/registry.reg");
         }
