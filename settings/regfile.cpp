@@ -9,6 +9,9 @@ namespace {
 
 const QString Header5 = QStringLiteral("Windows Registry Editor Version 5.00");
 const QString Header4 = QStringLiteral("REGEDIT4");
+// Byte-order marks are taken off by hand where they belong; one inside a text is a character.
+constexpr auto DecoderFlags =
+    QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
 constexpr quint32 RegSzType = 1;
 constexpr quint32 RegBinaryType = 3;
 constexpr quint32 RegDwordType = 4;
@@ -19,13 +22,12 @@ constexpr quint32 RegDwordType = 4;
 QString Decode(QByteArrayView bytes, bool &damaged)
 {
     if (bytes.startsWith("\xFF\xFE"))
-        return QStringDecoder(QStringDecoder::Utf16LE, QStringDecoder::Flag::Stateless)
-            .decode(bytes.sliced(2));
+        return QStringDecoder(QStringDecoder::Utf16LE, DecoderFlags).decode(bytes.sliced(2));
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     if (bytes.trimmed().startsWith(Header4.toLatin1()))
         return QString::fromLatin1(bytes);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder utf8(QStringDecoder::Utf8, DecoderFlags);
     QString text = utf8.decode(bytes);
     damaged = utf8.hasError();
     return text;
@@ -138,8 +140,9 @@ std::optional<RegValue> ParseData(QString name, QStringView data, bool unicode)
     if (!bytes)
         return std::nullopt;
     if (type == RegSzType) {
-        const QString text = unicode ? QString(QStringDecoder(QStringDecoder::Utf16LE)(*bytes))
-                                     : QString::fromLatin1(*bytes);
+        const QString text =
+            unicode ? QString(QStringDecoder(QStringDecoder::Utf16LE, DecoderFlags)(*bytes))
+                    : QString::fromLatin1(*bytes);
         return RegValue{std::move(name), type, TextUpToNul(text)};
     }
     if (type == RegDwordType && bytes->size() == 4) {

@@ -59,6 +59,9 @@ private slots:
                                 << QVariant(QByteArray("\x01\xff", 2));
         QTest::newRow("hex text") << QByteArray("\"Font\"=hex(1):41,00,0d,00,0a,00,00,00") << "Font"
                                   << 1u << QVariant("A\r\n");
+        QTest::newRow("hex text opening with a byte-order mark")
+            << QByteArray("\"Font\"=hex(1):ff,fe,41,00,00,00") << "Font" << 1u
+            << QVariant(QStringLiteral("\uFEFFA"));
         QTest::newRow("text read up to a NUL") << QByteArray("\"Font\"=\"ab\0\x01"
                                                              "cd\"",
                                                              15)
