@@ -1,5 +1,7 @@
 #include "settings/backend_file.h"
 
+#include "settings/store.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -91,7 +93,7 @@ public:
     }
     void Write(const QString &name, const QVariant &data) override
     {
-        const quint32 type = data.typeId() == QMetaType::QString ? 1 : 4;
+        const quint32 type = data.typeId() == QMetaType::QString ? RegSz : RegDword;
         m_backend.Change([&](RegFile &file) {
             RegKey *key = file.FindKey(m_path);
             if (!key)
@@ -155,7 +157,8 @@ std::optional<QVariant> FileBackend::Read(const QString &keyPath, const QString 
 {
     const RegKey *key = m_file.FindKey(keyPath);
     const RegValue *value = key ? key->Find(name) : nullptr;
-    if (!value || (value->type != 1 && value->type != 4) ||
+    // A REG_DWORD of another length than four bytes is kept as bytes, and reads as missing too.
+    if (!value || (value->type != RegSz && value->type != RegDword) ||
         value->data.typeId() == QMetaType::QByteArray)
         return std::nullopt;
     return value->data;
@@ -170,19 +173,16 @@ void FileBackend::Change(const std::function<bool(RegFile &)> &edit)
     Refresh(true);
     if (!m_readable || !edit(m_file))
         return;
-    // A file the program would refuse to read back is not written.
+    // A file the program would refuse to read back is not written, nor is a damaged file replaced
+    // before it is kept aside.
     const QByteArray bytes = m_file.Serialise();
-    if (bytes.size() > MaxFileSize) {
-        Refresh(true);
-        return;
+    if (bytes.size() <= MaxFileSize &&
+        (!m_file.IsDamaged() || m_heldFd < 0 || KeepDamagedFileAside())) {
+        QSaveFile out(m_fileName);
+        if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size())
+            out.commit();
     }
-    if (m_file.IsDamaged() && m_heldFd >= 0 && !KeepDamagedFileAside())
-        return;
-    QSaveFile out(m_fileName);
-    if (out.open(QIODevice::WriteOnly)) {
-        out.write(bytes);
-        out.commit();
-    }
+    // Whether the change landed or not, what is read next is what the file holds.
     Refresh(true);
 }
 
