@@ -36,6 +36,34 @@ const char HtmlColourNames[] =
     "6A5ACD, slategray 708090, snow FFFAFA, springgreen 00FF7F, steelblue 4682B4, tan "
     "D2B48C, teal 008080, thistle D8BFD8, tomato FF6347, turquoise 40E0D0, violet EE82EE, "
     "wheat F5DEB3, white FFFFFF, whitesmoke F5F5F5, yellow FFFF00, yellowgreen 9ACD32";
+
+// The system colours in palette order, each with its 800000nn value.
+const char SystemColourNames[] =
+    "activeborder 8000000A, activecaption 80000002, appworkspace 8000000C, "
+    "background 80000001, buttonface 8000000F, buttonhighlight 80000014, "
+    "buttonshadow 80000010, buttontext 80000012, captiontext 80000009, "
+    "graytext 80000011, highlight 8000000D, highlighttext 8000000E, "
+    "inactiveborder 8000000B, inactivecaption 80000003, "
+    "inactivecaptiontext 80000013, infobackground 80000018, infotext 80000017, "
+    "menu 80000004, menutext 80000007, scrollbar 80000000, "
+    "threeddarkshadow 80000015, threedface 8000000F, threedhighlight 80000014, "
+    "threedlightshadow 80000016, threedshadow 80000010, window 80000005, "
+    "windowframe 80000006, windowtext 80000008";
+
+// One row (index, name, value) per "name value" of a table.
+void AddTableRows(const char *table, int count)
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("value");
+    const QStringList rows = QString::fromLatin1(table).split(u',');
+    QCOMPARE(rows.size(), count);
+    for (int index = 0; index < count; ++index) {
+        const QStringList row = rows[index].simplified().split(u' ');
+        QTest::addRow("%d %s", index, qPrintable(row[0])) << index << row[0] << row[1];
+    }
+}
+
 } // namespace
 
 class tst_ColourNames : public QObject
@@ -43,18 +71,7 @@ class tst_ColourNames : public QObject
     Q_OBJECT
 
 private slots:
-    void htmlTable_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("value");
-        const QStringList rows = QString::fromLatin1(HtmlColourNames).split(u',');
-        QCOMPARE(rows.size(), ColourNameCount);
-        for (int index = 0; index < rows.size(); ++index) {
-            const QStringList row = rows[index].simplified().split(u' ');
-            QTest::addRow("%d %s", index, qPrintable(row[0])) << index << row[0] << row[1];
-        }
-    }
+    void htmlTable_data() { AddTableRows(HtmlColourNames, ColourNameCount); }
     void htmlTable()
     {
         QFETCH(int, index);
@@ -69,29 +86,7 @@ private slots:
         QCOMPARE(FindColourName(name.toUpper()).value_or(-1), index);
     }
 
-    void systemTable_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("value");
-        const QStringList rows =
-            QString("activeborder 8000000A, activecaption 80000002, appworkspace 8000000C, "
-                    "background 80000001, buttonface 8000000F, buttonhighlight 80000014, "
-                    "buttonshadow 80000010, buttontext 80000012, captiontext 80000009, "
-                    "graytext 80000011, highlight 8000000D, highlighttext 8000000E, "
-                    "inactiveborder 8000000B, inactivecaption 80000003, "
-                    "inactivecaptiontext 80000013, infobackground 80000018, infotext 80000017, "
-                    "menu 80000004, menutext 80000007, scrollbar 80000000, "
-                    "threeddarkshadow 80000015, threedface 8000000F, threedhighlight 80000014, "
-                    "threedlightshadow 80000016, threedshadow 80000010, window 80000005, "
-                    "windowframe 80000006, windowtext 80000008")
-                .split(u',');
-        QCOMPARE(rows.size(), SystemColourCount);
-        for (int index = 0; index < SystemColourCount; ++index) {
-            const QStringList row = rows[index].simplified().split(u' ');
-            QTest::addRow("%s", qPrintable(row[0])) << index << row[0] << row[1];
-        }
-    }
+    void systemTable_data() { AddTableRows(SystemColourNames, SystemColourCount); }
     void systemTable()
     {
         QFETCH(int, index);
