@@ -85,11 +85,25 @@ private:
 class FileKey final : public RegistryKey
 {
 public:
-    FileKey(FileBackend &backend, QString path) : m_backend(backend), m_path(std::move(path)) {}
+    FileKey(FileBackend &backend, QString path, const RegKey *key)
+        : m_backend(backend), m_path(std::move(path)), m_key(key),
+          m_generation(backend.Generation())
+    {}
 
     std::optional<QVariant> Read(const QString &name) override
     {
-        return m_backend.Read(m_path, name);
+        // The key found when it was opened, unless the file has been read again since.
+        if (m_generation != m_backend.Generation()) {
+            m_key = m_backend.File().FindKey(m_path);
+            m_generation = m_backend.Generation();
+        }
+        const RegValue *value = m_key ? m_key->Find(name) : nullptr;
+        // A REG_DWORD of another length than four bytes is kept as bytes, and reads as missing
+        // too.
+        if (!value || (value->type != RegSz && value->type != RegDword) ||
+            value->data.typeId() == QMetaType::QByteArray)
+            return std::nullopt;
+        return value->data;
     }
     void Write(const QString &name, const QVariant &data) override
     {
@@ -116,6 +130,8 @@ public:
 private:
     FileBackend &m_backend;
     QString m_path;
+    const RegKey *m_key;
+    quint64 m_generation;
 };
 
 } // namespace
@@ -148,20 +164,11 @@ void FileBackend::CreateKey(const QString &path)
 std::unique_ptr<RegistryKey> FileBackend::OpenKey(const QString &path)
 {
     Refresh(false);
-    if (!m_file.FindKey(Root + path))
+    const QString fullPath = Root + path;
+    const RegKey *key = m_file.FindKey(fullPath);
+    if (!key)
         return nullptr;
-    return std::make_unique<FileKey>(*this, Root + path);
-}
-
-std::optional<QVariant> FileBackend::Read(const QString &keyPath, const QString &name) const
-{
-    const RegKey *key = m_file.FindKey(keyPath);
-    const RegValue *value = key ? key->Find(name) : nullptr;
-    // A REG_DWORD of another length than four bytes is kept as bytes, and reads as missing too.
-    if (!value || (value->type != RegSz && value->type != RegDword) ||
-        value->data.typeId() == QMetaType::QByteArray)
-        return std::nullopt;
-    return value->data;
+    return std::make_unique<FileKey>(*this, fullPath, key);
 }
 
 void FileBackend::Change(const std::function<bool(RegFile &)> &edit)
@@ -194,6 +201,7 @@ void FileBackend::Refresh(bool force)
             ::close(m_heldFd);
         m_heldFd = -1;
         m_file = RegFile();
+        ++m_generation;
         // A missing file is an empty registry; a path that cannot even be looked at is not.
         m_readable = errno == ENOENT;
         return;
@@ -213,10 +221,12 @@ void FileBackend::Refresh(bool force)
         if (fd >= 0)
             ::close(fd);
         m_file = RegFile();
+        ++m_generation;
         m_readable = false;
         return;
     }
     m_file = now.st_size > MaxFileSize ? RegFile::Damaged() : RegFile::Parse(*bytes);
+    ++m_generation;
     m_readable = true;
     m_heldFd = fd;
     m_heldStat = now;

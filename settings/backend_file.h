@@ -22,8 +22,10 @@ public:
     void CreateKey(const QString &path) override;
     std::unique_ptr<RegistryKey> OpenKey(const QString &path) override;
 
-    // For the keys it hands out; keyPath is the full path.
-    std::optional<QVariant> Read(const QString &keyPath, const QString &name) const;
+    // For the keys it hands out: the file as last read, which changes with every new reading (and
+    // the generation with it), and a change under the lock.
+    const RegFile &File() const { return m_file; }
+    quint64 Generation() const { return m_generation; }
     void Change(const std::function<bool(RegFile &)> &edit);
 
     // The largest file read; anything larger is no settings file and is only kept aside.
@@ -37,6 +39,7 @@ private:
     QString m_fileName;
     QByteArray m_nativeName; // m_fileName as the system calls take it
     RegFile m_file;
+    quint64 m_generation = 0;
     // True while m_file stands for the file on disk (which may be missing); false when the file
     // exists but could not be read, which forbids replacing it.
     bool m_readable = false;
