@@ -148,15 +148,14 @@ FileBackend::~FileBackend()
 
 void FileBackend::CreateKey(const QString &path)
 {
+    const QString fullPath = Root + path;
     Refresh(false);
-    if (m_file.FindKey(Root + path))
-        return;
-    if (!QDir().mkpath(QFileInfo(m_fileName).absolutePath()))
+    if (m_file.FindKey(fullPath) || !QDir().mkpath(QFileInfo(m_fileName).absolutePath()))
         return;
     Change([&](RegFile &file) {
-        if (file.FindKey(Root + path))
+        if (file.FindKey(fullPath))
             return false;
-        file.AddKey(Root + path);
+        file.AddKey(fullPath);
         return true;
     });
 }
@@ -197,13 +196,8 @@ void FileBackend::Refresh(bool force)
 {
     struct stat now = {};
     if (::stat(m_nativeName.constData(), &now) != 0) {
-        if (m_heldFd >= 0)
-            ::close(m_heldFd);
-        m_heldFd = -1;
-        m_file = RegFile();
-        ++m_generation;
         // A missing file is an empty registry; a path that cannot even be looked at is not.
-        m_readable = errno == ENOENT;
+        Replace(RegFile(), errno == ENOENT, -1, now);
         return;
     }
     if (!force && m_heldFd >= 0 && SameFile(now, m_heldStat))
@@ -214,22 +208,24 @@ void FileBackend::Refresh(bool force)
     std::optional<QByteArray> bytes;
     if (fd >= 0 && ::fstat(fd, &now) == 0 && S_ISREG(now.st_mode))
         bytes = now.st_size > MaxFileSize ? QByteArray() : ReadAll(fd, now.st_size);
-    if (m_heldFd >= 0)
-        ::close(m_heldFd);
-    m_heldFd = -1;
     if (!bytes) {
         if (fd >= 0)
             ::close(fd);
-        m_file = RegFile();
-        ++m_generation;
-        m_readable = false;
+        Replace(RegFile(), false, -1, now);
         return;
     }
-    m_file = now.st_size > MaxFileSize ? RegFile::Damaged() : RegFile::Parse(*bytes);
+    Replace(now.st_size > MaxFileSize ? RegFile::Damaged() : RegFile::Parse(*bytes), true, fd, now);
+}
+
+void FileBackend::Replace(RegFile file, bool readable, int heldFd, const struct stat &heldStat)
+{
+    if (m_heldFd >= 0)
+        ::close(m_heldFd);
+    m_file = std::move(file);
     ++m_generation;
-    m_readable = true;
-    m_heldFd = fd;
-    m_heldStat = now;
+    m_readable = readable;
+    m_heldFd = heldFd;
+    m_heldStat = heldStat;
 }
 
 bool FileBackend::KeepDamagedFileAside() const

@@ -34,6 +34,8 @@ public:
 private:
     // Reads the file again when it is not the one last read, or always when forced.
     void Refresh(bool force);
+    // Takes file as the one last read, holding heldFd (or none, -1) open.
+    void Replace(RegFile file, bool readable, int heldFd, const struct stat &heldStat);
     bool KeepDamagedFileAside() const;
 
     QString m_fileName;

@@ -1,5 +1,7 @@
 #include "settings/regfile.h"
 
+#include "settings/store.h"
+
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <algorithm>
@@ -12,9 +14,7 @@ const QString Header4 = QStringLiteral("REGEDIT4");
 // Byte-order marks are taken off by hand where they belong; one inside a text is a character.
 constexpr auto DecoderFlags =
     QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
-constexpr quint32 RegSzType = 1;
 constexpr quint32 RegBinaryType = 3;
-constexpr quint32 RegDwordType = 4;
 
 // A file exported on Windows is UTF-16LE with a byte-order mark, one of the old editor (REGEDIT4)
 // is in an ANSI code page, which Latin-1 reads closely enough, and ours are UTF-8. Bytes that are
@@ -110,7 +110,7 @@ std::optional<RegValue> ParseData(QString name, QStringView data, bool unicode)
         std::optional<QString> text = ReadQuoted(data, pos);
         if (!text || pos != data.size())
             return std::nullopt;
-        return RegValue{std::move(name), RegSzType, TextUpToNul(*text)};
+        return RegValue{std::move(name), RegSz, TextUpToNul(*text)};
     }
     if (data.startsWith(QLatin1String("dword:"), Qt::CaseInsensitive)) {
         const QStringView digits = data.sliced(6);
@@ -118,7 +118,7 @@ std::optional<RegValue> ParseData(QString name, QStringView data, bool unicode)
         const uint number = digits.toUInt(&ok, 16);
         if (!ok || digits.size() > 8 || digits.startsWith(u'+') || digits.startsWith(u'-'))
             return std::nullopt;
-        return RegValue{std::move(name), RegDwordType, static_cast<qint32>(number)};
+        return RegValue{std::move(name), RegDword, static_cast<qint32>(number)};
     }
     if (!data.startsWith(QLatin1String("hex"), Qt::CaseInsensitive))
         return std::nullopt;
@@ -139,13 +139,13 @@ std::optional<RegValue> ParseData(QString name, QStringView data, bool unicode)
     std::optional<QByteArray> bytes = ParseHexBytes(data.sliced(colon + 1));
     if (!bytes)
         return std::nullopt;
-    if (type == RegSzType) {
+    if (type == RegSz) {
         const QString text =
             unicode ? QString(QStringDecoder(QStringDecoder::Utf16LE, DecoderFlags)(*bytes))
                     : QString::fromLatin1(*bytes);
         return RegValue{std::move(name), type, TextUpToNul(text)};
     }
-    if (type == RegDwordType && bytes->size() == 4) {
+    if (type == RegDword && bytes->size() == 4) {
         const auto *b = reinterpret_cast<const uchar *>(bytes->constData());
         const quint32 number = b[0] | b[1] << 8 | b[2] << 16 | quint32(b[3]) << 24;
         return RegValue{std::move(name), type, static_cast<qint32>(number)};
@@ -360,9 +360,10 @@ RegKey &RegFile::AddKey(const QString &path)
     // The parents come first, as in an export; the root itself is no key of the file.
     for (qsizetype cut = path.indexOf(u'\\', path.indexOf(u'\\') + 1); cut > 0;
          cut = path.indexOf(u'\\', cut + 1)) {
-        if (!FindKey(path.left(cut))) {
-            m_index.insert(CaselessName{path.left(cut)}, m_keys.size());
-            m_keys.append(RegKey(path.left(cut)));
+        const QString parent = path.left(cut);
+        if (!FindKey(parent)) {
+            m_index.insert(CaselessName{parent}, m_keys.size());
+            m_keys.append(RegKey(parent));
         }
     }
     m_index.insert(CaselessName{path}, m_keys.size());

@@ -65,10 +65,11 @@ SettingsValue Swatch(int index)
 }
 
 const QString OldProgramKey = LoadResString(304);
-const SettingsValue OldAlwaysOnTop = Number(LoadResString(305), 307);
-const SettingsValue OldShowSplash = Number(LoadResString(305), 310);
-const SettingsValue OldCopyAs = Number(LoadResString(305), 309, 0);
-const SettingsValue OldColour = Number(LoadResString(305), 308);
+static const QString OldSettingsKey = LoadResString(305);
+const SettingsValue OldAlwaysOnTop = Number(OldSettingsKey, 307);
+const SettingsValue OldShowSplash = Number(OldSettingsKey, 310);
+const SettingsValue OldCopyAs = Number(OldSettingsKey, 309, 0);
+const SettingsValue OldColour = Number(OldSettingsKey, 308);
 
 SettingsValue OldCustomColour(int number)
 {
