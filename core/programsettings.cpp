@@ -21,6 +21,16 @@ bool Switch(const SettingsValue &value)
     return GetValue(value).toInt() != 0;
 }
 
+// Only the five palettes have a menu item, a short name and a drawing; any other number (from an
+// edited file) would name none of them and show an unrelated text as the palette's name.
+int Palette()
+{
+    const int palette = GetValue(Schema::Palette).toInt();
+    if (palette >= 10 && palette <= 50 && palette % 10 == 0)
+        return palette;
+    return Schema::Palette.fallback.toInt();
+}
+
 } // namespace
 
 ProgramSettings ReadProgramSettings()
@@ -37,7 +47,7 @@ ProgramSettings ReadProgramSettings()
     copy.cssProperty = Clamped(Schema::CssTagCopy, 1, TagTextCount);
     settings.showAlert = Switch(Schema::Alert);
     settings.viewFlags = GetValue(Schema::View).toInt();
-    settings.currentPalette = GetValue(Schema::Palette).toInt();
+    settings.currentPalette = Palette();
     return settings;
 }
 

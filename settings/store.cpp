@@ -49,6 +49,11 @@ void CreateKey(const QString &path)
     Backend()->CreateKey(path);
 }
 
+bool KeyExists(const QString &path)
+{
+    return Backend()->OpenKey(path) != nullptr;
+}
+
 QVariant GetValue(const QString &path, const QString &name, const QVariant &defaultValue)
 {
     const std::unique_ptr<RegistryKey> key = Backend()->OpenKey(path);

@@ -16,6 +16,9 @@ enum RegistryType { RegSz = 1, RegDword = 4 };
 void SetSettingsBackend(std::unique_ptr<SettingsBackend> backend);
 
 void CreateKey(const QString &path);
+
+// Whether the key exists and can be opened.
+[[nodiscard]] bool KeyExists(const QString &path);
 [[nodiscard]] QVariant GetValue(const QString &path, const QString &name,
                                 const QVariant &defaultValue);
 void SaveValue(const QString &path, const QString &name, const QVariant &value, RegistryType type);

@@ -1,0 +1,90 @@
+#include "core/currentcolour.h"
+
+#include "core/colournames.h"
+#include "core/picturebox.h"
+#include "core/systemcolours.h"
+#include "core/twips.h"
+
+#include <QLabel>
+
+namespace {
+
+// The two bands reach past the box's edges so that no border of theirs shows.
+constexpr int BandLeft = -8;
+constexpr int BandRight = 2730;
+constexpr int BandsTop = -8;
+constexpr int BandsMiddle = 515;
+constexpr int BandsBottom = 1110;
+
+// The safe colour is read this far above the bottom of the box.
+constexpr int SafeColourRise = 100;
+
+void Caption(QLabel &label, const QString &text, ColourValue band)
+{
+    label.setText(text);
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, ResolveColour(ContrastTextColour(band)));
+    label.setPalette(palette);
+    label.resize(label.sizeHint().width(), label.height());
+}
+
+void Show(PictureBox &picMain, QLabel &upper, QLabel &lower, ColourValue trueColour,
+          ColourValue safeColour, const QString &upperText)
+{
+    picMain.FilledBox(BandLeft, BandsTop, BandRight, BandsMiddle, trueColour);
+    picMain.FilledBox(BandLeft, BandsMiddle, BandRight, BandsBottom, safeColour);
+    Caption(upper, upperText, trueColour);
+    Caption(lower, HexText(safeColour), safeColour);
+    // Each caption is centred across again because its width follows its new text.
+    CentreInContainer(picMain, upper, CentreAcross);
+    CentreInContainer(picMain, lower, CentreAcross);
+}
+
+} // namespace
+
+void CentreInContainer(const QWidget &container, QWidget &control, int flags)
+{
+    const int width = PixelsToTwips(container.width());
+    const int height = PixelsToTwips(container.height());
+    const int w = PixelsToTwips(control.width());
+    const int h = PixelsToTwips(control.height());
+    int left = PixelsToTwips(control.x());
+    int top = PixelsToTwips(control.y());
+    if (flags & CentreAcross)
+        left = width / 2 - w / 2;
+    if (flags & CentreUpDown)
+        top = height / 2 - h / 2;
+    if (flags & CentreAbove)
+        top = height / 2 - (2 * h - h / 4);
+    if (flags & CentreBelow)
+        top = height / 2 + h / 2;
+    control.move(TwipsToPixels(left), TwipsToPixels(top));
+}
+
+void SetCurrentColour(PictureBox &picMain, QLabel &upper, QLabel &lower, ColourValue colour,
+                      int paletteKind, int index)
+{
+    QString upperText;
+    if (paletteKind == 30 && index >= 0 && index < ColourNameCount)
+        upperText = ColourNameEntry(index).name;
+    else if (paletteKind == 40 && index >= 0 && index < SystemColourCount)
+        upperText = SystemColourEntry(index).name;
+    else
+        upperText = HexText(colour);
+    Show(picMain, upper, lower, colour, SafeColour(colour), upperText);
+}
+
+void ShowStoredColours(PictureBox &picMain, QLabel &upper, QLabel &lower, ColourValue trueColour,
+                       ColourValue safeColour)
+{
+    Show(picMain, upper, lower, trueColour, safeColour, HexText(trueColour));
+}
+
+ColourValue ReadSwatchColour(const PictureBox &picMain, int which)
+{
+    if (which == 1)
+        return picMain.Point(0, 0);
+    if (which == 2)
+        return picMain.Point(0, PixelsToTwips(picMain.height()) - SafeColourRise);
+    return NoColour;
+}

@@ -1,0 +1,101 @@
+#include "core/picturebox.h"
+
+#include "core/systemcolours.h"
+#include "core/twips.h"
+
+#include <QPainter>
+
+namespace {
+
+// The pixels a box covers, both corners included, whatever their order.
+QRect PixelBox(int x1, int y1, int x2, int y2)
+{
+    return QRect(QPoint(TwipsToPixels(std::min(x1, x2)), TwipsToPixels(std::min(y1, y2))),
+                 QPoint(TwipsToPixels(std::max(x1, x2)), TwipsToPixels(std::max(y1, y2))));
+}
+
+QRgb Rgb(ColourValue colour)
+{
+    return ResolveColour(colour).rgb();
+}
+
+} // namespace
+
+PictureBox::PictureBox(QWidget *parent)
+    : QWidget(parent), m_image(1, 1, QImage::Format_RGB32), m_backColour(0x8000000F)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    Cls();
+}
+
+void PictureBox::SetBackColour(ColourValue colour)
+{
+    m_backColour = colour;
+}
+
+const QImage &PictureBox::Image() const
+{
+    if (m_image.size() != size()) {
+        QImage image(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+        image.fill(Rgb(m_backColour));
+        QPainter(&image).drawImage(0, 0, m_image);
+        m_image = image;
+    }
+    return m_image;
+}
+
+void PictureBox::Cls()
+{
+    Image();
+    m_image.fill(Rgb(m_backColour));
+    update();
+}
+
+// Boxes are filled row by row straight into the image: a palette is hundreds of them, and a
+// painter opened for each would cost more than all the filling.
+void PictureBox::Fill(const QRect &pixels, QRgb rgb)
+{
+    const QRect clipped = pixels & Image().rect();
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
+        QRgb *row = reinterpret_cast<QRgb *>(m_image.scanLine(y));
+        std::fill(row + clipped.left(), row + clipped.right() + 1, rgb);
+    }
+    update(clipped);
+}
+
+void PictureBox::FilledBox(int x1, int y1, int x2, int y2, ColourValue colour)
+{
+    Fill(PixelBox(x1, y1, x2, y2), Rgb(colour));
+}
+
+void PictureBox::Box(int x1, int y1, int x2, int y2, ColourValue border, ColourValue fill)
+{
+    const QRect box = PixelBox(x1, y1, x2, y2);
+    Fill(box, Rgb(border));
+    Fill(box.adjusted(1, 1, -1, -1), Rgb(fill));
+}
+
+void PictureBox::Line(int x1, int y1, int x2, int y2, ColourValue colour)
+{
+    const QPoint from(TwipsToPixels(x1), TwipsToPixels(y1));
+    const QPoint to(TwipsToPixels(x2), TwipsToPixels(y2));
+    Image();
+    QPainter painter(&m_image);
+    painter.setPen(QColor::fromRgb(Rgb(colour)));
+    painter.drawLine(from, to);
+    update();
+}
+
+ColourValue PictureBox::Point(int x, int y) const
+{
+    const QPoint pixel(TwipsToPixels(x), TwipsToPixels(y));
+    if (x < 0 || y < 0 || !Image().valid(pixel))
+        return NoColour;
+    return ColourOf(QColor::fromRgb(m_image.pixel(pixel)));
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(rect(), Image());
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/colour.h"
+
+#include <optional>
+
+class QWidget;
+
+// The questions the program puts to the user in the platform's own dialogs. The program asks
+// through the one current Prompts object, so that a test can answer without a dialog blocking it.
+class Prompts
+{
+public:
+    virtual ~Prompts() = default;
+
+    // The colour chosen in the platform's colour dialog, starting from initial; none on cancel.
+    virtual std::optional<ColourValue> ChooseColour(QWidget *parent, ColourValue initial) = 0;
+};
+
+// The prompts in use: the platform's dialogs unless SetPrompts put others in their place.
+[[nodiscard]] Prompts &CurrentPrompts();
+
+// Makes prompts current (nullptr: the platform's dialogs again). The caller keeps ownership.
+void SetPrompts(Prompts *prompts);

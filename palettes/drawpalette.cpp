@@ -1,0 +1,66 @@
+#include "palettes/drawpalette.h"
+
+#include "core/picturebox.h"
+#include "core/twips.h"
+#include "palettes/palettekind.h"
+#include "settings/schema.h"
+
+namespace {
+
+constexpr ColourValue ButtonFace = ColourValue(0x8000000F);
+constexpr ColourValue GreyText = ColourValue(0x80000011);
+
+// The drawing area: the box less 75 twips each way.
+constexpr int Margin = 75;
+
+// The greyscale's darkest greys (below 0x080808) each get a line 11 twips beyond the last
+// column's right edge, and together they make one dark line beside it.
+constexpr ColourValue DarkGreys = 0x080808;
+constexpr int DarkLineOffset = 110;
+constexpr int DarkLineLength = 200;
+
+void DrawCustomPalette(PictureBox &picPalette, int columnStep, int rowStep)
+{
+    for (int index = 0; index < Schema::SwatchCount; ++index) {
+        const GridCell cell = GridPosition(index);
+        const int x = cell.column * columnStep, y = cell.row * rowStep;
+        picPalette.Box(x, y, x + columnStep, y + rowStep, GreyText, ButtonFace);
+    }
+    for (int index = 0; index < Schema::SwatchCount; ++index) {
+        const ColourValue colour = GetValue(Schema::Swatch(index), ButtonFace).toInt();
+        const CellRectangle inner = CellRect(index);
+        picPalette.FilledBox(inner.left, inner.top, inner.right, inner.bottom, colour);
+    }
+}
+
+} // namespace
+
+void DrawPalette(PictureBox &picPalette, int kind)
+{
+    int width = PixelsToTwips(picPalette.width()) - Margin;
+    const int height = PixelsToTwips(picPalette.height()) - Margin;
+    picPalette.Cls();
+    picPalette.raise();
+    const PaletteGrid grid = GridOf(kind);
+    if (grid.columns == 0)
+        return;
+    // The browser-safe palette's 37 columns are spread over 10 twips more.
+    if (kind == SafePalette)
+        width += 10;
+    const int columnStep = width / grid.columns;
+    const int rowStep = height / grid.rows;
+    if (kind == CustomPalette) {
+        DrawCustomPalette(picPalette, columnStep, rowStep);
+        return;
+    }
+    const QList<ColourValue> cells = PaletteCellColours(kind);
+    for (int cell = 0; cell < cells.size(); ++cell) {
+        const int x = cell / grid.rows * columnStep;
+        const int y = cell % grid.rows * rowStep;
+        const ColourValue colour = cells[cell];
+        picPalette.FilledBox(x, y, x + columnStep, y + rowStep, colour);
+        if (kind == GreyPalette && colour < DarkGreys) {
+            picPalette.Line(x + DarkLineOffset, y, x + DarkLineOffset, y + DarkLineLength, colour);
+        }
+    }
+}

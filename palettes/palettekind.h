@@ -1,0 +1,58 @@
+#pragma once
+
+#include "core/colour.h"
+
+#include <QList>
+
+// The five palettes, numbered as their items in the View menu.
+enum PaletteKind {
+    SafePalette = 10,
+    GreyPalette = 20,
+    NamesPalette = 30,
+    SystemPalette = 40,
+    CustomPalette = 50,
+};
+
+[[nodiscard]] constexpr bool IsPaletteKind(int kind)
+{
+    return kind >= SafePalette && kind <= CustomPalette && kind % 10 == 0;
+}
+
+// The palette after kind in the cycle 10, 20, 30, 40, 50, 10.
+[[nodiscard]] constexpr int NextPalette(int kind)
+{
+    return kind == CustomPalette ? SafePalette : kind + 10;
+}
+
+// The grid of a palette, columns by rows; none for anything but the five kinds.
+struct PaletteGrid
+{
+    int columns = 0;
+    int rows = 0;
+};
+[[nodiscard]] PaletteGrid GridOf(int kind);
+
+// The colours of a palette's cells in drawing order, column by column and top to bottom in each.
+// The system palette's cells are system colour references; the custom palette has no fixed cells.
+[[nodiscard]] QList<ColourValue> PaletteCellColours(int kind);
+
+// A custom swatch's place in its 8 x 8 grid: swatches run down each column of 8 in turn.
+struct GridCell
+{
+    int column = 0;
+    int row = 0;
+};
+[[nodiscard]] constexpr GridCell GridPosition(int index)
+{
+    return {index / 8, index % 8};
+}
+
+// The inner rectangle of custom swatch index, in twips of the palette box: its cell inset by 15.
+struct CellRectangle
+{
+    int top = 0;
+    int left = 0;
+    int bottom = 0;
+    int right = 0;
+};
+[[nodiscard]] CellRectangle CellRect(int index);

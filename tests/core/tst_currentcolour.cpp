@@ -1,0 +1,217 @@
+#include "core/colournames.h"
+#include "core/copyactions.h"
+#include "core/copyoptions.h"
+#include "core/currentcolour.h"
+#include "core/picturebox.h"
+#include "core/systemcolours.h"
+#include "core/twips.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QTest>
+
+// The current-colour display and the copies read from it, on a box of the main window's size.
+class tst_CurrentColour : public QObject
+{
+    Q_OBJECT
+
+    PictureBox m_picMain;
+    QLabel *m_upper = new QLabel(&m_picMain);
+    QLabel *m_lower = new QLabel(&m_picMain);
+
+    static int Name(const char *name) { return FindColourName(QLatin1String(name)).value(); }
+
+    static int SystemName(const char *name)
+    {
+        int index = 0;
+        while (SystemColourEntry(index).name != QLatin1String(name))
+            ++index;
+        return index;
+    }
+
+    static ColourValue TextColour(const QLabel *label)
+    {
+        return ColourOf(label->palette().color(QPalette::WindowText));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QCOMPARE(TwipsPerPixel(), 15);
+        m_picMain.resize(2730 / 15, 1110 / 15);
+        for (QLabel *label : {m_upper, m_lower})
+            label->resize(5, 16);
+    }
+
+    void twipsPerPixel_data()
+    {
+        QTest::addColumn<double>("dpi");
+        QTest::addColumn<int>("twips");
+        QTest::newRow("96") << 96.0 << 15;
+        QTest::newRow("120") << 120.0 << 12;
+        QTest::newRow("144") << 144.0 << 10;
+        QTest::newRow("72") << 72.0 << 20;
+        QTest::newRow("none") << 0.0 << 15;
+    }
+    void twipsPerPixel()
+    {
+        QFETCH(double, dpi);
+        QFETCH(int, twips);
+        QCOMPARE(TwipsPerPixelAt(dpi), twips);
+    }
+
+    // Container 2730 x 1110 twips, control 75 x 240: each flag sets one coordinate.
+    void centreInContainer_data()
+    {
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<QPoint>("place"); // twips
+        QTest::newRow("across") << 2 << QPoint(1365 - 37, 300);
+        QTest::newRow("up and down") << 1 << QPoint(150, 555 - 120);
+        QTest::newRow("above") << 4 << QPoint(150, 555 - (480 - 60));
+        QTest::newRow("below") << 8 << QPoint(150, 555 + 120);
+        QTest::newRow("upper caption") << 6 << QPoint(1365 - 37, 135);
+        QTest::newRow("lower caption") << 10 << QPoint(1365 - 37, 675);
+        QTest::newRow("below wins over the rest") << 13 << QPoint(150, 675);
+        QTest::newRow("above wins over up and down") << 5 << QPoint(150, 135);
+        QTest::newRow("none") << 0 << QPoint(150, 300);
+    }
+    void centreInContainer()
+    {
+        QFETCH(int, flags);
+        QFETCH(QPoint, place);
+        QWidget container;
+        container.resize(2730 / 15, 1110 / 15);
+        QWidget control(&container);
+        control.setGeometry(10, 20, 5, 16);
+        CentreInContainer(container, control, flags);
+        QCOMPARE(control.pos(), QPoint(place.x() / 15, place.y() / 15));
+    }
+
+    void wideCaptionGoesPastBothEdges()
+    {
+        QWidget container;
+        container.resize(20, 20);
+        QWidget control(&container);
+        control.resize(40, 10);
+        CentreInContainer(container, control, CentreAcross);
+        QCOMPARE(control.x(), -10);
+    }
+
+    void setCurrentColour_data()
+    {
+        QTest::addColumn<ColourValue>("colour");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("upperText");
+        QTest::addColumn<ColourValue>("safe");
+        QTest::addColumn<ColourValue>("upperTextColour");
+        QTest::addColumn<ColourValue>("lowerTextColour");
+        const ColourValue white = 0xFFFFFF, black = 0;
+        QTest::newRow("browser-safe orange") << RgbColour(255, 102, 0) << 0 << 0 << "FF6600"
+                                             << RgbColour(255, 102, 0) << white << white;
+        QTest::newRow("tomato by name") << RgbColour(255, 99, 71) << 30 << Name("tomato")
+                                        << "tomato" << RgbColour(255, 102, 51) << white << white;
+        QTest::newRow("green 112 over green 102")
+            << RgbColour(0, 112, 0) << 0 << 0 << "007000" << RgbColour(0, 102, 0) << black << white;
+        QTest::newRow("green 103")
+            << RgbColour(0, 103, 0) << 0 << 0 << "006700" << RgbColour(0, 102, 0) << black << white;
+        QTest::newRow("cyan") << RgbColour(0, 255, 255) << 30 << Name("cyan") << "cyan"
+                              << RgbColour(0, 255, 255) << black << black;
+        QTest::newRow("aqua") << RgbColour(0, 255, 255) << 30 << Name("aqua") << "aqua"
+                              << RgbColour(0, 255, 255) << black << black;
+        QTest::newRow("system colour by name")
+            << RgbColour(0, 0, 128) << 40 << SystemName("highlight") << "highlight"
+            << RgbColour(0, 0, 153) << white << white;
+        QTest::newRow("custom pick shows hex") << RgbColour(255, 99, 71) << 50 << 131 << "FF6347"
+                                               << RgbColour(255, 102, 51) << white << white;
+    }
+    void setCurrentColour()
+    {
+        QFETCH(ColourValue, colour);
+        QFETCH(int, kind);
+        QFETCH(int, index);
+        QFETCH(QString, upperText);
+        QFETCH(ColourValue, safe);
+        QFETCH(ColourValue, upperTextColour);
+        QFETCH(ColourValue, lowerTextColour);
+        m_upper->move(0, 9);
+        SetCurrentColour(m_picMain, *m_upper, *m_lower, colour, kind, index);
+        QCOMPARE(m_upper->text(), upperText);
+        QCOMPARE(m_lower->text(), HexText(safe));
+        QCOMPARE(ReadSwatchColour(m_picMain, 1), colour);
+        QCOMPARE(ReadSwatchColour(m_picMain, 2), safe);
+        QCOMPARE(ReadSwatchColour(m_picMain, 3), NoColour);
+        QCOMPARE(TextColour(m_upper), upperTextColour);
+        QCOMPARE(TextColour(m_lower), lowerTextColour);
+        // Centred across again for its new width; its height place is kept.
+        QCOMPARE(m_upper->x(), (2730 / 2 - m_upper->width() * 15 / 2) / 15);
+        QCOMPARE(m_upper->y(), 9);
+        // The bands meet at 515 twips.
+        QCOMPARE(m_picMain.Point(0, 495), colour);
+        QCOMPARE(m_picMain.Point(0, 525), safe);
+    }
+
+    void copies_data()
+    {
+        QTest::addColumn<ColourValue>("colour");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("instant"); // after a pick with instant copy and names on
+        QTest::addColumn<QString>("trueCopy");
+        QTest::addColumn<QString>("safeCopy");
+        QTest::newRow("orange") << RgbColour(255, 102, 0) << 0 << 0 << "\"#FF6600\""
+                                << "\"#FF6600\""
+                                << "\"#FF6600\"";
+        QTest::newRow("tomato by name")
+            << RgbColour(255, 99, 71) << 30 << Name("tomato") << "\"TOMATO\""
+            << "\"#FF6347\""
+            << "\"#FF6633\"";
+    }
+    void copies()
+    {
+        QFETCH(ColourValue, colour);
+        QFETCH(int, kind);
+        QFETCH(int, index);
+        QFETCH(QString, instant);
+        QFETCH(QString, trueCopy);
+        QFETCH(QString, safeCopy);
+        CopyOptions options;
+        options.copyFlags = Quotes | PoundSign | AvailableNames | InstantCopy;
+        options.rgbMode = EightBit;
+        options.precision = 3;
+        options.tagKind = 1;
+        options.htmlAttribute = options.cssProperty = 1;
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        SetCurrentColour(m_picMain, *m_upper, *m_lower, colour, kind, index);
+        CopyPickedColour(m_picMain, *m_upper, options, kind / 10);
+        QCOMPARE(clipboard->text(), instant);
+        QCOMPARE(CopyTrueColour(m_picMain, *m_upper, options),
+                 QStringLiteral("Copied true colour"));
+        QCOMPARE(clipboard->text(), trueCopy);
+        QCOMPARE(CopySafeColour(m_picMain, *m_upper, options),
+                 QStringLiteral("Copied safe colour"));
+        QCOMPARE(clipboard->text(), safeCopy);
+
+        options.copyFlags &= ~CopyFlags(InstantCopy);
+        clipboard->setText(QStringLiteral("untouched"));
+        CopyPickedColour(m_picMain, *m_upper, options, kind / 10);
+        QCOMPARE(clipboard->text(), QStringLiteral("untouched"));
+    }
+
+    // A stored safe colour is shown as stored, and the safe copy takes what is shown.
+    void storedColoursShownAsStored()
+    {
+        ShowStoredColours(m_picMain, *m_upper, *m_lower, RgbColour(1, 2, 3), RgbColour(9, 9, 9));
+        QCOMPARE(m_upper->text(), QStringLiteral("010203"));
+        QCOMPARE(m_lower->text(), QStringLiteral("090909"));
+        QCOMPARE(ReadSwatchColour(m_picMain, 2), RgbColour(9, 9, 9));
+        CopyOptions options;
+        options.copyFlags = PoundSign;
+        CopySafeColour(m_picMain, *m_upper, options);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("#090909"));
+    }
+};
+
+QTEST_MAIN(tst_CurrentColour)
+#include "tst_currentcolour.moc"
