@@ -1,0 +1,280 @@
+#include "app/frmmain.h"
+
+#include "app/mainlayout.h"
+#include "core/currentcolour.h"
+#include "core/picturebox.h"
+#include "core/twips.h"
+#include "palettes/drawpalette.h"
+#include "settings/schema.h"
+#include "settings/strings.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+// The client area is this wide; the width never changes.
+constexpr int ClientWidth = 3360;
+
+// The magnified view's back colour, the system colour of a button's highlight.
+constexpr ColourValue FinderBackColour = ColourValue(0x80000014);
+
+void SetTwipsGeometry(QWidget *control, int left, int top, int width, int height)
+{
+    control->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                         TwipsToPixels(height));
+}
+
+void MoveTwips(QWidget *control, int left, int top)
+{
+    control->move(TwipsToPixels(left), TwipsToPixels(top));
+}
+
+int TwipsHeight(const QWidget *control)
+{
+    return PixelsToTwips(control->height());
+}
+
+QLabel *NewLabel(QWidget *parent, const char *name, const QString &accessibleName,
+                 const QString &text = {})
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setAccessibleName(accessibleName);
+    return label;
+}
+
+// A caption or readout of the finder frame at its place, as wide as its text may become.
+QLabel *FinderLabel(QWidget *frame, const char *name, const QString &accessibleName, int left,
+                    int top, const QString &text = {})
+{
+    QLabel *label = NewLabel(frame, name, accessibleName, text);
+    MoveTwips(label, left, top);
+    label->resize(
+        label->fontMetrics().horizontalAdvance(text.isEmpty() ? QStringLiteral("0.000") : text) + 2,
+        label->sizeHint().height());
+    return label;
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Tarvo Pigmenta"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    CreateControls();
+    CreateMenus();
+    CreateToolbar();
+    CreateStatusBar();
+    connect(&History, &SwatchHistory::EnabledChanged, this, [this](bool undo, bool redo) {
+        mnuColour[70]->setEnabled(undo);
+        mnuColour[80]->setEnabled(redo);
+    });
+    Form_Resize();
+    Form_Load();
+}
+
+void frmMain::CreateControls()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    fraMain = new QGroupBox(tr("Current Colour"), client);
+    fraMain->setObjectName(QStringLiteral("fraMain"));
+    SetTwipsGeometry(fraMain, 60, 390, 3255, 1830);
+
+    picMain = new PictureBox(fraMain);
+    picMain->setObjectName(QStringLiteral("picMain"));
+    picMain->setAccessibleName(tr("Current colour"));
+    SetTwipsGeometry(picMain, 255, 405, 2730, 1110);
+    const char *hexNames[] = {"lblHexName0", "lblHexName1"};
+    const QString hexAccessible[] = {tr("True colour"), tr("Safe colour")};
+    for (int i = 0; i < 2; ++i) {
+        lblHexName[i] = NewLabel(picMain, hexNames[i], hexAccessible[i]);
+        lblHexName[i]->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+        SetTwipsGeometry(lblHexName[i], 0, 0, 75, 240);
+    }
+
+    picFinder = new PictureBox(client);
+    picFinder->setObjectName(QStringLiteral("picFinder"));
+    picFinder->setAccessibleName(tr("Magnified view"));
+    picFinder->SetBackColour(FinderBackColour);
+    SetTwipsGeometry(picFinder, 120, 2400, 1295, 1295);
+    picFinder->Cls();
+
+    fraFinder = new QGroupBox(tr("Finder Co-ords"), client);
+    fraFinder->setObjectName(QStringLiteral("fraFinder"));
+    SetTwipsGeometry(fraFinder, 1560, 2310, 1755, 1395);
+    lblX = FinderLabel(fraFinder, "lblX", tr("X"), 165, 285, QStringLiteral("X:"));
+    lblY = FinderLabel(fraFinder, "lblY", tr("Y"), 960, 285, QStringLiteral("Y:"));
+    lblRed = FinderLabel(fraFinder, "lblRed", tr("Red"), 165, 615, QStringLiteral("R:"));
+    lblGreen = FinderLabel(fraFinder, "lblGreen", tr("Green"), 165, 855, QStringLiteral("G:"));
+    lblBlue = FinderLabel(fraFinder, "lblBlue", tr("Blue"), 180, 1110, QStringLiteral("B:"));
+    lblXCoord = FinderLabel(fraFinder, "lblXCoord", tr("X coordinate"), 405, 285);
+    lblYCoord = FinderLabel(fraFinder, "lblYCoord", tr("Y coordinate"), 1215, 285);
+    lblRedVal = FinderLabel(fraFinder, "lblRedVal", tr("Red value"), 375, 615);
+    lblGreenVal = FinderLabel(fraFinder, "lblGreenVal", tr("Green value"), 375, 855);
+    lblBlueVal = FinderLabel(fraFinder, "lblBlueVal", tr("Blue value"), 375, 1110);
+    lblRedFloat = FinderLabel(fraFinder, "lblRedFloat", tr("Red fraction"), 780, 615);
+    lblGreenFloat = FinderLabel(fraFinder, "lblGreenFloat", tr("Green fraction"), 780, 855);
+    lblBlueFloat = FinderLabel(fraFinder, "lblBlueFloat", tr("Blue fraction"), 780, 1110);
+    lblRedPercent = FinderLabel(fraFinder, "lblRedPercent", tr("Red percentage"), 1320, 615);
+    lblGreenPercent = FinderLabel(fraFinder, "lblGreenPercent", tr("Green percentage"), 1320, 855);
+    lblBluePercent = FinderLabel(fraFinder, "lblBluePercent", tr("Blue percentage"), 1320, 1110);
+
+    picPalette = new PictureBox(client);
+    picPalette->setObjectName(QStringLiteral("picPalette"));
+    picPalette->setAccessibleName(tr("Palette"));
+    SetTwipsGeometry(picPalette, 60, 3870, 3255, 1530);
+}
+
+void frmMain::Form_Load()
+{
+    // The help item shows its key at its right edge.
+    mnuHelp[10]->setText(tr("Contents And Index") + QLatin1Char('\t') + QStringLiteral("F1"));
+
+    CentreInContainer(*picMain, *lblHexName[0], CentreAcross | CentreAbove);
+    CentreInContainer(*picMain, *lblHexName[1], CentreAcross | CentreBelow);
+    picFinder->resize(TwipsToPixels(1295), TwipsToPixels(1295));
+    picMain->resize(TwipsToPixels(2730), TwipsToPixels(1110));
+
+    Settings = ReadProgramSettings();
+    PlaceWindow();
+    const ColourValue trueColour = GetValue(Schema::TrueColour).toInt();
+    const ColourValue safeColour = GetValue(Schema::SafeColour).toInt();
+
+    mnuOptions[70]->setEnabled(KeyExists(Schema::OldProgramKey));
+
+    ShowStoredColours(*picMain, *lblHexName[0], *lblHexName[1], trueColour, safeColour);
+
+    mnuColour[70]->setEnabled(false);
+    mnuColour[80]->setEnabled(false);
+    mnuOptions[40]->setChecked(Settings.alwaysOnTop);
+    mnuOptions[50]->setChecked(Settings.showSplash);
+    if (Settings.copyOptions.copyFlags.testFlag(InstantCopy)) {
+        mnuOptions[20]->setChecked(true);
+        stbPanel[3]->setText(LoadResString(111));
+    }
+    MenuRadioCheck(Settings.currentPalette / 10 - 1, 5);
+    stbPanel[2]->setText(LoadResString(Settings.currentPalette / 10 + 115));
+
+    if (Settings.viewFlags & ToolbarShown)
+        mnuView[70]->setText(LoadResString(125));
+    else
+        tlbMain->hide();
+    if (Settings.viewFlags & StatusBarShown)
+        mnuView[80]->setText(LoadResString(127));
+    else
+        stbMain->hide();
+    if (Settings.viewFlags & PaletteShown)
+        mnuView[90]->setText(LoadResString(129));
+    else
+        picPalette->hide();
+
+    setWindowFlag(Qt::WindowStaysOnTopHint, Settings.alwaysOnTop);
+    DrawPalette(*picPalette, Settings.currentPalette);
+    Form_Resize();
+}
+
+// The window goes where it was last closed, or in the middle of the screen on a first start. A
+// place on no screen at all (a screen since unplugged) counts as none.
+void frmMain::PlaceWindow()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect screenTwips(QPoint(),
+                            screen ? screen->geometry().size() * TwipsPerPixel() : QSize());
+    const int widthTwips = PixelsToTwips(width());
+    const int heightTwips = PixelsToTwips(height());
+    const QVariant left = GetValue(Schema::Left, screenTwips.width() / 2.0 - widthTwips / 2.0);
+    const QVariant top = GetValue(Schema::Top, screenTwips.height() / 2.0 - heightTwips / 2.0);
+    QPoint place(TwipsToPixels(qRound(left.toDouble())), TwipsToPixels(qRound(top.toDouble())));
+    bool onScreen = false;
+    for (const QScreen *each : QGuiApplication::screens())
+        onScreen = onScreen || each->geometry().intersects(QRect(place, size()));
+    if (!onScreen && screen) {
+        place = QPoint(TwipsToPixels(screenTwips.width() / 2 - widthTwips / 2),
+                       TwipsToPixels(screenTwips.height() / 2 - heightTwips / 2));
+    }
+    move(place);
+}
+
+void frmMain::Form_Resize()
+{
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))
+        return;
+    MainParts parts;
+    parts.toolbar = PixelsToTwips(tlbMain->sizeHint().height());
+    parts.statusBar = PixelsToTwips(stbMain->sizeHint().height());
+    parts.palette = TwipsHeight(picPalette);
+    parts.fraMain = TwipsHeight(fraMain);
+    parts.fraFinder = TwipsHeight(fraFinder);
+    parts.picFinder = TwipsHeight(picFinder);
+    parts.toolbarShown = !tlbMain->isHidden();
+    parts.statusBarShown = !stbMain->isHidden();
+    parts.paletteShown = !picPalette->isHidden();
+    const MainLayout layout = ComputeMainLayout(parts);
+
+    const int width = TwipsToPixels(ClientWidth);
+    const int clientHeight = TwipsToPixels(layout.outerHeight - DesignedNonClientHeight);
+    tlbMain->setGeometry(0, 0, width, TwipsToPixels(parts.toolbar));
+    MoveTwips(fraMain, PixelsToTwips(fraMain->x()), layout.fraMainTop);
+    MoveTwips(picFinder, PixelsToTwips(picFinder->x()), layout.picFinderTop);
+    MoveTwips(fraFinder, PixelsToTwips(fraFinder->x()), layout.fraFinderTop);
+    MoveTwips(picPalette, PixelsToTwips(picPalette->x()), layout.picPaletteTop);
+    const int statusHeight = stbMain->sizeHint().height();
+    stbMain->setGeometry(0, clientHeight - statusHeight, width, statusHeight);
+    const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
+    setFixedSize(width, menuHeight + clientHeight);
+}
+
+void frmMain::Form_Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible())
+            window->close();
+    }
+    SaveProgramSettings(Settings);
+    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) {
+        SaveValue(Schema::Left, PixelsToTwips(x()));
+        SaveValue(Schema::Top, PixelsToTwips(y()));
+    }
+    SaveValue(Schema::TrueColour, ReadSwatchColour(*picMain, 1));
+    SaveValue(Schema::SafeColour, ReadSwatchColour(*picMain, 2));
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void frmMain::StatusMessage(const QString &text)
+{
+    stbPanel[1]->setText(text);
+}
+
+void frmMain::MenuRadioCheck(int position, int count)
+{
+    for (int i = 0; i < count; ++i)
+        mnuView[(i + 1) * 10]->setChecked(i == position);
+}

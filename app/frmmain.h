@@ -1,0 +1,87 @@
+#pragma once
+
+#include "core/programsettings.h"
+#include "palettes/swatchhistory.h"
+
+#include <QMainWindow>
+#include <QMap>
+#include <array>
+
+class PictureBox;
+class QGroupBox;
+class QLabel;
+class QStatusBar;
+class QToolBar;
+
+// The main window: the current colour, the finder with its readouts and a palette under a menu
+// bar and a toolbar, above a status bar. A narrow tool window of fixed width whose height follows
+// the parts shown. It holds the program's switches from its load to its unload.
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Builds the window and runs its load.
+    explicit frmMain(QWidget *parent = nullptr);
+
+    void Form_Load();
+    void Form_Resize();
+    void Form_Unload();
+
+    void StatusMessage(const QString &text);
+    // Puts the radio mark on the palette item at position (0 to count - 1) and clears the rest.
+    void MenuRadioCheck(int position, int count);
+
+    void mnuColour_Click(int index);
+    void mnuView_Click(int index);
+    void mnuOptions_Click(int index);
+    void mnuHelp_Click(int index);
+    void tlbMain_ButtonClick(int index);
+    void stbMain_PanelDblClick(int panel);
+
+    // Controls, named as in the window's design.
+    QToolBar *tlbMain;
+    QGroupBox *fraMain;
+    PictureBox *picMain;
+    std::array<QLabel *, 2> lblHexName;
+    PictureBox *picFinder;
+    QGroupBox *fraFinder;
+    QLabel *lblX, *lblY, *lblRed, *lblGreen, *lblBlue;
+    QLabel *lblXCoord, *lblYCoord;
+    QLabel *lblRedVal, *lblGreenVal, *lblBlueVal;
+    QLabel *lblRedFloat, *lblGreenFloat, *lblBlueFloat;
+    QLabel *lblRedPercent, *lblGreenPercent, *lblBluePercent;
+    PictureBox *picPalette;
+    QStatusBar *stbMain;
+    std::array<QLabel *, 4> stbPanel; // panels 1 to 3; [0] is unused
+
+    // Menu items and toolbar buttons by their indices.
+    QMap<int, QAction *> mnuMain, mnuColour, mnuView, mnuPreview, mnuOptions, mnuHelp;
+    QMap<int, QAction *> tlbButtons;
+
+    ProgramSettings Settings;
+    SwatchHistory History;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void CreateToolbar();
+    void CreateStatusBar();
+    void PlaceWindow();
+
+    void ChoosePalette(int kind);
+    void CyclePalettes();
+    void ToggleViewPart(int index);
+    void ToggleCopySwitch(int flag, int onText);
+    void ToggleInstantCopy();
+    void ToggleAlwaysOnTop();
+    void PickSystemColour();
+    void ShowManual();
+
+    bool m_unloaded = false;
+};

@@ -1,0 +1,408 @@
+// The main window's commands: its menus, toolbar buttons and status bar panels.
+
+#include "app/frmmain.h"
+#include "app/help.h"
+#include "core/copyactions.h"
+#include "core/copytext.h"
+#include "core/currentcolour.h"
+#include "core/picturebox.h"
+#include "core/prompts.h"
+#include "palettes/drawpalette.h"
+#include "palettes/palettekind.h"
+#include "settings/strings.h"
+
+#include <QActionGroup>
+#include <QEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+struct MenuItem
+{
+    int index;
+    const char *caption; // "-" for a separator
+    QKeySequence shortcut;
+};
+
+// Builds a menu's items, keyed by their indices; each one calls click with its index.
+QMap<int, QAction *> AddItems(QMenu *menu, std::initializer_list<MenuItem> items,
+                              const std::function<void(int)> &click)
+{
+    QMap<int, QAction *> actions;
+    for (const MenuItem &item : items) {
+        QAction *action;
+        if (qstrcmp(item.caption, "-") == 0) {
+            action = menu->addSeparator();
+        } else {
+            action = menu->addAction(frmMain::tr(item.caption));
+            action->setShortcut(item.shortcut);
+            const int index = item.index;
+            QObject::connect(action, &QAction::triggered, menu, [click, index] { click(index); });
+        }
+        actions.insert(item.index, action);
+    }
+    return actions;
+}
+
+} // namespace
+
+void frmMain::CreateMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("mnuMain"));
+    const char *titles[] = {"&Colour", "&View", "&Options", "&Help"};
+    QMenu *menus[4];
+    for (int i = 0; i < 4; ++i) {
+        menus[i] = bar->addMenu(tr(titles[i]));
+        mnuMain.insert((i + 1) * 10, menus[i]->menuAction());
+    }
+    menus[0]->setObjectName(QStringLiteral("mnuColour"));
+    menus[1]->setObjectName(QStringLiteral("mnuView"));
+    menus[2]->setObjectName(QStringLiteral("mnuOptions"));
+    menus[3]->setObjectName(QStringLiteral("mnuHelp"));
+
+    const auto colour = [this](int index) { mnuColour_Click(index); };
+    mnuColour = AddItems(menus[0],
+                         {{10, "Copy &True Colour", QKeySequence(Qt::CTRL | Qt::Key_Insert)},
+                          {20, "Copy &Safe Colour", QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
+                          {30, "-", {}},
+                          {40, "&Enter Colour...", QKeySequence(Qt::Key_F9)},
+                          {50, "S&ystem Palette...", {}},
+                          {60, "-", {}},
+                          {70, "&Undo Swatch Update", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+                          {80, "&Redo Swatch Update", QKeySequence(Qt::CTRL | Qt::Key_Y)},
+                          {90, "-", {}},
+                          {100, "E&xit", QKeySequence(Qt::CTRL | Qt::Key_X)}},
+                         colour);
+
+    const auto view = [this](int index) { mnuView_Click(index); };
+    mnuView = AddItems(menus[1],
+                       {{10, "Browser-&Safe Palette", {}},
+                        {20, "&Greyscale Palette", {}},
+                        {30, "&Names Palette", {}},
+                        {40, "S&ystem Palette", {}},
+                        {50, "&Custom Palette", {}},
+                        {60, "-", {}},
+                        {70, "Show &Toolbar", QKeySequence(Qt::Key_F5)},
+                        {80, "Show Status&bar", QKeySequence(Qt::Key_F6)},
+                        {90, "Show &Palette", QKeySequence(Qt::Key_F7)},
+                        {100, "-", {}}},
+                       view);
+    // Exactly one palette item carries the radio mark; MenuRadioCheck moves it.
+    auto *palettes = new QActionGroup(this);
+    palettes->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (int index = 10; index <= 50; index += 10) {
+        mnuView[index]->setCheckable(true);
+        palettes->addAction(mnuView[index]);
+    }
+    QMenu *preview = menus[1]->addMenu(tr("Pre&view"));
+    preview->setObjectName(QStringLiteral("mnuPreview"));
+    mnuView.insert(110, preview->menuAction());
+    // The Preview window's commands arrive with that window.
+    mnuPreview = AddItems(preview,
+                          {{10, "&Display", QKeySequence(Qt::Key_F11)},
+                           {20, "-", {}},
+                           {30, "&Active Link", QKeySequence(Qt::CTRL | Qt::Key_A)},
+                           {40, "&Background", QKeySequence(Qt::CTRL | Qt::Key_B)},
+                           {50, "B&order", QKeySequence(Qt::CTRL | Qt::Key_O)},
+                           {60, "&Font", QKeySequence(Qt::CTRL | Qt::Key_F)},
+                           {70, "&Heading", QKeySequence(Qt::CTRL | Qt::Key_H)},
+                           {80, "Ho&ver", QKeySequence(Qt::CTRL | Qt::Key_V)},
+                           {90, "&Link", QKeySequence(Qt::CTRL | Qt::Key_L)},
+                           {100, "-", {}},
+                           {110, "&Change Font...", QKeySequence(Qt::CTRL | Qt::Key_C)}},
+                          [](int) {});
+    for (QAction *action : std::as_const(mnuPreview))
+        action->setEnabled(action->isSeparator());
+
+    const auto options = [this](int index) { mnuOptions_Click(index); };
+    mnuOptions = AddItems(menus[2],
+                          {{10, "&Copy...", QKeySequence(Qt::Key_F2)},
+                           {20, "&Instant Copy", QKeySequence(Qt::Key_F3)},
+                           {30, "-", {}},
+                           {40, "&Always On Top", QKeySequence(Qt::Key_F4)},
+                           {50, "&Splashscreen", {}},
+                           {60, "-", {}},
+                           {70, "I&mport Settings...", {}}},
+                          options);
+    for (int index : {20, 40, 50})
+        mnuOptions[index]->setCheckable(true);
+
+    const auto help = [this](int index) { mnuHelp_Click(index); };
+    mnuHelp = AddItems(menus[3],
+                       {{10, "&Contents and Index", QKeySequence(Qt::Key_F1)},
+                        {20, "-", {}},
+                        {30, "&About Tarvo Pigmenta...", {}}},
+                       help);
+
+    // The windows these open arrive later.
+    for (QAction *action : {mnuColour[40], mnuOptions[10], mnuHelp[30]})
+        action->setEnabled(false);
+}
+
+void frmMain::CreateToolbar()
+{
+    tlbMain = new QToolBar(centralWidget());
+    tlbMain->setObjectName(QStringLiteral("tlbMain"));
+    tlbMain->setAccessibleName(tr("Toolbar"));
+    tlbMain->setMovable(false);
+    tlbMain->setFloatable(false);
+    tlbMain->setIconSize(QSize(16, 16));
+    tlbMain->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    // Eight buttons and three separators fill the narrow window only when packed close.
+    tlbMain->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; padding: 1px; }"
+                                          "QToolBar::separator { width: 6px; } "
+                                          "QToolButton { padding: 1px; }"));
+
+    struct Button
+    {
+        int index;
+        const char *text; // null for a separator
+        const char *icon;
+    };
+    // Index 1 is an empty place at the start that carries no command.
+    const Button buttons[] = {
+        {2, "True Copy", "truecopy"}, {3, "Safe Copy", "safecopy"},
+        {4, nullptr, nullptr},        {5, "Cycle Palettes", "cycle"},
+        {6, nullptr, nullptr},        {7, "Quotes", "quotes"},
+        {8, "Case", "case"},          {9, "Pound", "pound"},
+        {10, "Tag", "tag"},           {11, nullptr, nullptr},
+        {12, "Use RGB", "rgb"},
+    };
+    for (const Button &button : buttons) {
+        if (!button.text) {
+            tlbButtons.insert(button.index, tlbMain->addSeparator());
+            continue;
+        }
+        QIcon icon;
+        for (int size : {16, 32})
+            icon.addFile(QStringLiteral(":/%1-%2.png").arg(QLatin1String(button.icon)).arg(size));
+        QAction *action;
+        // The two copy buttons are the Colour menu's copy commands.
+        if (button.index == 2 || button.index == 3) {
+            action = mnuColour[button.index == 2 ? 10 : 20];
+            action->setIcon(icon);
+            action->setIconVisibleInMenu(false);
+            tlbMain->addAction(action);
+        } else {
+            action = tlbMain->addAction(icon, tr(button.text));
+            const int index = button.index;
+            connect(action, &QAction::triggered, this,
+                    [this, index] { tlbMain_ButtonClick(index); });
+        }
+        action->setToolTip(tr(button.text));
+        tlbButtons.insert(button.index, action);
+    }
+}
+
+void frmMain::CreateStatusBar()
+{
+    stbMain = new QStatusBar(centralWidget());
+    stbMain->setObjectName(QStringLiteral("stbMain"));
+    stbMain->setAccessibleName(tr("Status bar"));
+    stbMain->setSizeGripEnabled(false);
+    const char *names[] = {nullptr, "stbPanel1", "stbPanel2", "stbPanel3"};
+    const QString tips[] = {{}, {}, tr("Current Palette"), tr("Instant Copy")};
+    const QString accessible[] = {{}, tr("Message"), tr("Current Palette"), tr("Instant Copy")};
+    for (int panel = 1; panel <= 3; ++panel) {
+        auto *label = new QLabel(stbMain);
+        label->setObjectName(QLatin1String(names[panel]));
+        label->setToolTip(tips[panel]);
+        label->setAccessibleName(accessible[panel]);
+        label->installEventFilter(this);
+        stbPanel[panel] = label;
+    }
+    stbPanel[0] = nullptr;
+    stbMain->addWidget(stbPanel[1], 1);
+    // Panels 2 and 3 hold four letters at most.
+    const int narrow = stbPanel[2]->fontMetrics().horizontalAdvance(QStringLiteral("WWWW"));
+    for (int panel : {2, 3}) {
+        stbPanel[panel]->setFixedWidth(narrow);
+        stbPanel[panel]->setAlignment(Qt::AlignCenter);
+        stbMain->addPermanentWidget(stbPanel[panel]);
+    }
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        for (int panel = 1; panel <= 3; ++panel) {
+            if (watched == stbPanel[panel])
+                stbMain_PanelDblClick(panel);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::mnuColour_Click(int index)
+{
+    switch (index) {
+    case 10:
+        StatusMessage(CopyTrueColour(*picMain, *lblHexName[0], Settings.copyOptions));
+        break;
+    case 20:
+        StatusMessage(CopySafeColour(*picMain, *lblHexName[0], Settings.copyOptions));
+        break;
+    case 50:
+        PickSystemColour();
+        break;
+    case 70:
+        History.Apply(Undo, *picMain, *lblHexName[0], *lblHexName[1]);
+        break;
+    case 80:
+        History.Apply(Redo, *picMain, *lblHexName[0], *lblHexName[1]);
+        break;
+    case 100:
+        close();
+        break;
+    }
+}
+
+void frmMain::mnuView_Click(int index)
+{
+    if (IsPaletteKind(index))
+        ChoosePalette(index);
+    else if (index == 70 || index == 80 || index == 90)
+        ToggleViewPart(index);
+}
+
+void frmMain::mnuOptions_Click(int index)
+{
+    switch (index) {
+    case 20:
+        ToggleInstantCopy();
+        break;
+    case 40:
+        ToggleAlwaysOnTop();
+        break;
+    case 50:
+        Settings.showSplash = !Settings.showSplash;
+        mnuOptions[50]->setChecked(Settings.showSplash);
+        break;
+    }
+}
+
+void frmMain::mnuHelp_Click(int index)
+{
+    if (index == 10)
+        ShowManual();
+}
+
+void frmMain::tlbMain_ButtonClick(int index)
+{
+    switch (index) {
+    case 2:
+        mnuColour_Click(10);
+        break;
+    case 3:
+        mnuColour_Click(20);
+        break;
+    case 5:
+        CyclePalettes();
+        break;
+    case 7:
+        ToggleCopySwitch(Quotes, 358);
+        break;
+    case 8:
+        ToggleCopySwitch(Lowercase, 360);
+        break;
+    case 9:
+        ToggleCopySwitch(PoundSign, 362);
+        break;
+    case 10:
+        ToggleCopySwitch(IncludeTag, 364);
+        break;
+    case 12:
+        ToggleCopySwitch(UseRgb, 366);
+        break;
+    }
+}
+
+void frmMain::stbMain_PanelDblClick(int panel)
+{
+    if (panel == 2)
+        CyclePalettes();
+    else if (panel == 3)
+        ToggleInstantCopy();
+}
+
+void frmMain::ChoosePalette(int kind)
+{
+    Settings.currentPalette = kind;
+    MenuRadioCheck(kind / 10 - 1, 5);
+    stbPanel[1]->setText(LoadResString(kind / 10 + 352));
+    stbPanel[2]->setText(LoadResString(kind / 10 + 115));
+    DrawPalette(*picPalette, Settings.currentPalette);
+}
+
+void frmMain::CyclePalettes()
+{
+    Settings.currentPalette = NextPalette(Settings.currentPalette);
+    const int kind = Settings.currentPalette;
+    stbPanel[2]->setText(LoadResString(kind / 10 + 115));
+    StatusMessage(LoadResString(kind / 10 + 352));
+    DrawPalette(*picPalette, kind);
+    MenuRadioCheck(kind / 10 - 1, 5);
+}
+
+void frmMain::ToggleViewPart(int index)
+{
+    QWidget *part = index == 70   ? static_cast<QWidget *>(tlbMain)
+                    : index == 80 ? static_cast<QWidget *>(stbMain)
+                                  : static_cast<QWidget *>(picPalette);
+    const int flag = index == 70 ? ToolbarShown : index == 80 ? StatusBarShown : PaletteShown;
+    // Show &Toolbar is 124, Hide &Toolbar 125; the status bar's and the palette's follow.
+    const int showText = 124 + (index - 70) / 5;
+    part->setHidden(!part->isHidden());
+    mnuView[index]->setText(LoadResString(part->isHidden() ? showText : showText + 1));
+    Settings.viewFlags ^= flag;
+    Form_Resize();
+}
+
+void frmMain::ToggleCopySwitch(int flag, int onText)
+{
+    CopyFlags &flags = Settings.copyOptions.copyFlags;
+    flags ^= CopyFlag(flag);
+    StatusMessage(LoadResString(flags.testFlag(CopyFlag(flag)) ? onText : onText + 1));
+}
+
+void frmMain::ToggleInstantCopy()
+{
+    CopyFlags &flags = Settings.copyOptions.copyFlags;
+    flags ^= InstantCopy;
+    const bool on = flags.testFlag(InstantCopy);
+    stbPanel[3]->setText(on ? LoadResString(111) : QString());
+    StatusMessage(LoadResString(on ? 368 : 369));
+    mnuOptions[20]->setChecked(on);
+}
+
+void frmMain::ToggleAlwaysOnTop()
+{
+    Settings.alwaysOnTop = !Settings.alwaysOnTop;
+    mnuOptions[40]->setChecked(Settings.alwaysOnTop);
+    // Changing the hint hides a window on some platforms; it is shown again where it was.
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, Settings.alwaysOnTop);
+    if (shown && !isVisible())
+        show();
+}
+
+void frmMain::PickSystemColour()
+{
+    const std::optional<ColourValue> chosen =
+        CurrentPrompts().ChooseColour(this, ReadSwatchColour(*picMain, 1));
+    if (!chosen)
+        return;
+    SetCurrentColour(*picMain, *lblHexName[0], *lblHexName[1], *chosen, 0, 0);
+    CopyPickedColour(*picMain, *lblHexName[0], Settings.copyOptions, SystemDialogCopy);
+}
+
+void frmMain::ShowManual()
+{
+    const QString problem = OpenManual();
+    if (!problem.isEmpty())
+        StatusMessage(problem);
+}
