@@ -15,6 +15,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -46,6 +47,30 @@ QMap<int, QAction *> AddItems(QMenu *menu, std::initializer_list<MenuItem> items
     }
     return actions;
 }
+
+// Eight buttons and three separators fill the narrow window only when packed close. A style sheet
+// would do the same at the cost of its parser and a style of its own for every widget.
+class CompactToolBarStyle : public QProxyStyle
+{
+public:
+    explicit CompactToolBarStyle(QObject *parent) { setParent(parent); }
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
+    {
+        switch (metric) {
+        case PM_ToolBarItemSpacing:
+        case PM_ToolBarItemMargin:
+            return 0;
+        case PM_ToolBarFrameWidth:
+            return 1;
+        case PM_ToolBarSeparatorExtent:
+            return 6;
+        default:
+            return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+};
 
 } // namespace
 
@@ -152,10 +177,7 @@ void frmMain::CreateToolbar()
     tlbMain->setFloatable(false);
     tlbMain->setIconSize(QSize(16, 16));
     tlbMain->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    // Eight buttons and three separators fill the narrow window only when packed close.
-    tlbMain->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; padding: 1px; }"
-                                          "QToolBar::separator { width: 6px; } "
-                                          "QToolButton { padding: 1px; }"));
+    tlbMain->setStyle(new CompactToolBarStyle(tlbMain));
 
     struct Button
     {
@@ -179,7 +201,8 @@ void frmMain::CreateToolbar()
         }
         QIcon icon;
         for (int size : {16, 32})
-            icon.addFile(QStringLiteral(":/%1-%2.png").arg(QLatin1String(button.icon)).arg(size));
+            icon.addPixmap(QPixmap(
+                QStringLiteral(":/%1-%2.png").arg(QLatin1String(button.icon)).arg(size), "PNG"));
         QAction *action;
         // The two copy buttons are the Colour menu's copy commands.
         if (button.index == 2 || button.index == 3) {

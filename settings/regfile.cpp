@@ -2,7 +2,6 @@
 
 #include "settings/store.h"
 
-#include <QRegularExpression>
 #include <QStringDecoder>
 #include <algorithm>
 #include <optional>
@@ -201,10 +200,14 @@ bool IsPlausibleKeyPath(const QString &path)
 // SOFTWARE, and an export made there names its keys so.
 QString WithoutWow64Node(QString path)
 {
-    static const QRegularExpression node(
-        QStringLiteral("^(HKEY_LOCAL_MACHINE\\\\SOFTWARE)\\\\WOW6432Node(?=\\\\|$)"),
-        QRegularExpression::CaseInsensitiveOption);
-    return path.replace(node, QStringLiteral("\\1"));
+    const QLatin1StringView software("HKEY_LOCAL_MACHINE\\SOFTWARE");
+    const QLatin1StringView node("\\WOW6432Node");
+    const qsizetype end = software.size() + node.size();
+    if (path.startsWith(software, Qt::CaseInsensitive) &&
+        QStringView(path).sliced(software.size()).startsWith(node, Qt::CaseInsensitive) &&
+        (path.size() == end || path[end] == u'\\'))
+        path.remove(software.size(), node.size());
+    return path;
 }
 
 QString ValueLine(const RegValue &value)

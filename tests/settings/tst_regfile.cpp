@@ -153,7 +153,8 @@ private slots:
             "\"Copy As\"=dword:0000000f\r\n\r\n"
             "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tarvo\\Pigmenta R4\\Settings]\r\n"
             "\"Font Name\"=\"Größe 日本\"\r\n"
-            "\"Heading\"=hex(2):25,00,50,00,41,00,54,00,48,00,25,00,00,00\r\n\r\n");
+            "\"Heading\"=hex(2):25,00,50,00,41,00,54,00,48,00,25,00,00,00\r\n\r\n"
+            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432NodeX\\Tarvo]\r\n\r\n");
         const RegFile file = RegFile::Parse(Utf16Export(text));
         QVERIFY(!file.IsDamaged());
         const QString old = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Tarvo\\Pigmentist");
@@ -163,6 +164,7 @@ private slots:
         QCOMPARE(Value(file, old + "\\Settings", "Copy As")->data, QVariant(15));
         QCOMPARE(Value(file, Key, "font name")->data, QVariant(QStringLiteral("Größe 日本")));
         QCOMPARE(Value(file, Key, "Heading")->type, 2u);
+        QVERIFY(file.FindKey(QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432NodeX\\Tarvo")));
     }
 
     void ansiTextOfTheOldEditor()

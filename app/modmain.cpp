@@ -1,0 +1,29 @@
+#include "app/modmain.h"
+
+#include "app/frmmain.h"
+#include "app/frmsplash.h"
+#include "settings/schema.h"
+
+#include <QApplication>
+#include <QIcon>
+
+using namespace std::chrono_literals;
+
+void Main()
+{
+    QApplication::setApplicationName(QStringLiteral("Tarvo Pigmenta"));
+    // The window icon goes to the desktop at every size it holds; the larger ones come from the
+    // installed icon theme, where a desktop wants them.
+    QIcon icon;
+    for (int size : {16, 32, 48})
+        icon.addPixmap(QPixmap(QStringLiteral(":/pigmenta-%1.png").arg(size), "PNG"));
+    QApplication::setWindowIcon(icon);
+    for (const QString &key :
+         {Schema::ProgramKey, Schema::PositionKey, Schema::SettingsKey, Schema::ColoursKey})
+        CreateKey(key);
+    auto *main = new frmMain;
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    main->show();
+    if (main->Settings.showSplash)
+        (new frmSplash)->ShowFor(4s);
+}

@@ -1,0 +1,34 @@
+// Drawing each palette into a box of the main window's palette size; the custom palette with all
+// 64 swatches stored in the settings file, so that each drawing reads them all.
+#include "core/picturebox.h"
+#include "palettes/drawpalette.h"
+#include "settings/backend_file.h"
+#include "settings/schema.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+static void DrawPaletteOfKind(benchmark::State &state)
+{
+    PictureBox picPalette;
+    picPalette.resize(3255 / 15, 1530 / 15);
+    for (auto _ : state)
+        DrawPalette(picPalette, int(state.range(0)));
+}
+BENCHMARK(DrawPaletteOfKind)->DenseRange(10, 50, 10)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir folder;
+    SetSettingsBackend(std::make_unique<FileBackend>(folder.filePath("registry.reg")));
+    CreateKey(Schema::ColoursKey);
+    for (int index = 0; index < Schema::SwatchCount; ++index)
+        SaveValue(Schema::Swatch(index), index * 0x040404);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,161 @@
+// Start-up and idle of the program against a bare Qt window, side by side under one private X
+// server: the median wall time from start to the first painted window, the peak resident memory,
+// and the processor time the program takes while nothing happens.
+//
+//   bench_startup [runs]      (10 runs of each by default)
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct Run
+{
+    double milliseconds;
+    long peakKiB;
+};
+
+pid_t Start(const std::string &program)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execl(program.c_str(), program.c_str(), static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    return pid;
+}
+
+Run Measure(const std::string &program)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = Start(program);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    const std::chrono::duration<double, std::milli> elapsed =
+        std::chrono::steady_clock::now() - start;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s failed\n", program.c_str());
+        std::exit(1);
+    }
+    return {elapsed.count(), usage.ru_maxrss};
+}
+
+template <typename T> T Median(std::vector<T> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Starts a private X server and returns its display name.
+std::string StartXServer()
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        std::exit(1);
+    if (fork() == 0) {
+        close(fds[0]);
+        const std::string fd = std::to_string(fds[1]);
+        freopen("/dev/null", "w", stderr);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0",
+               "1024x768x24", static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    char buffer[32] = {};
+    const ssize_t got = read(fds[0], buffer, sizeof buffer - 1);
+    close(fds[0]);
+    if (got <= 0) {
+        std::fprintf(stderr, "Xvfb did not start\n");
+        std::exit(1);
+    }
+    return ":" + std::to_string(std::atoi(buffer));
+}
+
+long CpuTicks(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    std::istringstream fields(line.substr(line.rfind(')') + 2));
+    std::string field;
+    long utime = 0, stime = 0;
+    for (int i = 3; fields >> field; ++i) {
+        if (i == 14)
+            utime = std::stol(field);
+        if (i == 15) {
+            stime = std::stol(field);
+            break;
+        }
+    }
+    return utime + stime;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 10;
+    const std::string folder = BENCH_FOLDER;
+    const std::string bare = folder + "/startup_bare";
+    const std::string program = folder + "/startup_program";
+
+    char config[] = "/tmp/pigmenta-bench-XXXXXX";
+    if (!mkdtemp(config))
+        return 1;
+    const std::string settings = std::string(config) + "/Tarvo";
+    mkdir(settings.c_str(), 0700);
+    std::ofstream(settings + "/registry.reg")
+        << "Windows Registry Editor Version 5.00\r\n\r\n"
+           "[HKEY_LOCAL_MACHINE\\Software\\Tarvo\\Pigmenta R4\\Settings]\r\n"
+           "\"Splash\"=dword:00000000\r\n";
+    setenv("XDG_CONFIG_HOME", config, 1);
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    setenv("XDG_RUNTIME_DIR", config, 1);
+    setenv("DISPLAY", StartXServer().c_str(), 1);
+
+    // One start of each first, so that both find the libraries in the page cache.
+    Measure(bare);
+    Measure(program);
+    std::vector<double> bareTimes, programTimes;
+    std::vector<long> bareMemory, programMemory;
+    for (int run = 0; run < runs; ++run) {
+        const Run b = Measure(bare);
+        const Run p = Measure(program);
+        bareTimes.push_back(b.milliseconds);
+        programTimes.push_back(p.milliseconds);
+        bareMemory.push_back(b.peakKiB);
+        programMemory.push_back(p.peakKiB);
+    }
+    const double bareTime = Median(bareTimes), programTime = Median(programTimes);
+    const long bareKiB = Median(bareMemory), programKiB = Median(programMemory);
+    std::printf("| Start-up, %d runs each | Median | Peak resident memory |\n", runs);
+    std::printf("|---|---|---|\n");
+    std::printf("| bare Qt window (floor) | %.1f ms | %ld KiB |\n", bareTime, bareKiB);
+    std::printf("| Tarvo Pigmenta | %.1f ms | %ld KiB |\n", programTime, programKiB);
+    std::printf("| ratio / difference | %.2fx | %+ld KiB |\n", programTime / bareTime,
+                programKiB - bareKiB);
+
+    // Idle: the real program, left alone after its start.
+    const pid_t pid = Start(BENCH_PROGRAM);
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    const long before = CpuTicks(pid);
+    std::this_thread::sleep_for(std::chrono::seconds(5));
+    const long after = CpuTicks(pid);
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+    std::printf("\nIdle: %ld clock ticks of processor time in 5 s (%ld ticks per second)\n",
+                after - before, sysconf(_SC_CLK_TCK));
+    return 0;
+}

@@ -1,0 +1,36 @@
+#!/bin/bash
+# The program as a person uses it: started with a prepared settings file, a copy by its
+# shortcut read from the X clipboard, a view part and a copy switch toggled by their keys, closed
+# with Colour > Exit; then the settings file it wrote.
+program=$1
+source "$(dirname "$0")/xsession.sh"
+
+write_settings '"Splash"=dword:00000000' '"Copy"=dword:0000004a' '"View"=dword:00000007'
+"$program" &
+pid=$!
+pids+=("$pid")
+window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tarvo Pigmenta$' | head -n1)
+xdotool windowfocus --sync "$window"
+
+xdotool key --delay 50 ctrl+Insert
+until_true 5 clipboard_is '"#FF6600"' || fail "the true colour was not copied"
+
+height=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ { split($2, s, "x"); print s[2] }')
+xdotool key --delay 50 F5 F3
+shorter() {
+    local now
+    now=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ { split($2, s, "x"); print s[2] }')
+    ((now < height))
+}
+until_true 5 shorter || fail "hiding the toolbar left the window's height at $height"
+
+xdotool key --delay 100 alt+c x
+gone() { ! kill -0 "$pid" 2>/dev/null; }
+until_true 10 gone || fail "Colour > Exit did not end the program"
+wait "$pid" || fail "the program ended with status $?"
+
+[[ $(stored View) == dword:00000006 ]] || fail "View stored as $(stored View)"
+[[ $(stored Copy) == dword:0000004b ]] || fail "Copy stored as $(stored Copy)"
+[[ $(stored 'True Colour') == dword:000066ff ]] || fail "True Colour stored as $(stored 'True Colour')"
+[[ -n $(stored Left) && -n $(stored Top) ]] || fail "the window's place was not stored"
+echo "PASS"
