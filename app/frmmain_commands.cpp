@@ -18,6 +18,7 @@
 #include <QProxyStyle>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QWindow>
 
 namespace {
 
@@ -406,11 +407,16 @@ void frmMain::ToggleAlwaysOnTop()
 {
     Settings.alwaysOnTop = !Settings.alwaysOnTop;
     mnuOptions[40]->setChecked(Settings.alwaysOnTop);
-    // Changing the hint hides a window on some platforms; it is shown again where it was.
-    const bool shown = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, Settings.alwaysOnTop);
-    if (shown && !isVisible())
-        show();
+    // A shown window takes the new stacking at once from its platform window; the widget's own
+    // way would destroy the platform window and make a new one.
+    const Qt::WindowFlags flags =
+        windowFlags().setFlag(Qt::WindowStaysOnTopHint, Settings.alwaysOnTop);
+    if (QWindow *window = windowHandle()) {
+        overrideWindowFlags(flags);
+        window->setFlags(flags);
+    } else {
+        setWindowFlags(flags);
+    }
 }
 
 void frmMain::PickSystemColour()

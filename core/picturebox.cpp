@@ -10,8 +10,9 @@ namespace {
 // The pixels a box covers, both corners included, whatever their order.
 QRect PixelBox(int x1, int y1, int x2, int y2)
 {
-    return QRect(QPoint(TwipsToPixels(std::min(x1, x2)), TwipsToPixels(std::min(y1, y2))),
-                 QPoint(TwipsToPixels(std::max(x1, x2)), TwipsToPixels(std::max(y1, y2))));
+    const int twips = TwipsPerPixel();
+    return QRect(QPoint(std::min(x1, x2) / twips, std::min(y1, y2) / twips),
+                 QPoint(std::max(x1, x2) / twips, std::max(y1, y2) / twips));
 }
 
 QRgb Rgb(ColourValue colour)
@@ -60,7 +61,7 @@ void PictureBox::Fill(const QRect &pixels, QRgb rgb)
         QRgb *row = reinterpret_cast<QRgb *>(m_image.scanLine(y));
         std::fill(row + clipped.left(), row + clipped.right() + 1, rgb);
     }
-    update(clipped);
+    update();
 }
 
 void PictureBox::FilledBox(int x1, int y1, int x2, int y2, ColourValue colour)

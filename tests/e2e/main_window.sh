@@ -24,6 +24,15 @@ shorter() {
 }
 until_true 5 shorter || fail "hiding the toolbar left the window's height at $height"
 
+# Always On Top changes the window's stacking hint; the window stays shown where it was.
+place=$(xdotool getwindowgeometry "$window" | awk '/Position/ { print $2 }')
+xdotool key --delay 50 F4
+visible_in_place() {
+    xdotool search --onlyvisible --name '^Tarvo Pigmenta$' | grep -qx "$window" &&
+        [[ $(xdotool getwindowgeometry "$window" | awk '/Position/ { print $2 }') == "$place" ]]
+}
+until_true 5 visible_in_place || fail "Always On Top moved or hid the window"
+
 xdotool key --delay 100 alt+c x
 gone() { ! kill -0 "$pid" 2>/dev/null; }
 until_true 10 gone || fail "Colour > Exit did not end the program"
@@ -31,6 +40,7 @@ wait "$pid" || fail "the program ended with status $?"
 
 [[ $(stored View) == dword:00000006 ]] || fail "View stored as $(stored View)"
 [[ $(stored Copy) == dword:0000004b ]] || fail "Copy stored as $(stored Copy)"
+[[ $(stored 'Always On Top') == dword:ffffffff ]] || fail "Always On Top stored as $(stored 'Always On Top')"
 [[ $(stored 'True Colour') == dword:000066ff ]] || fail "True Colour stored as $(stored 'True Colour')"
 [[ -n $(stored Left) && -n $(stored Top) ]] || fail "the window's place was not stored"
 echo "PASS"
