@@ -36,6 +36,11 @@ void PictureBox::SetBackColour(ColourValue colour)
 
 const QImage &PictureBox::Image() const
 {
+    return Surface();
+}
+
+QImage &PictureBox::Surface() const
+{
     if (m_image.size() != size()) {
         QImage image(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
         image.fill(Rgb(m_backColour));
@@ -47,8 +52,7 @@ const QImage &PictureBox::Image() const
 
 void PictureBox::Cls()
 {
-    Image();
-    m_image.fill(Rgb(m_backColour));
+    Surface().fill(Rgb(m_backColour));
     update();
 }
 
@@ -56,9 +60,10 @@ void PictureBox::Cls()
 // painter opened for each would cost more than all the filling.
 void PictureBox::Fill(const QRect &pixels, QRgb rgb)
 {
-    const QRect clipped = pixels & Image().rect();
+    QImage &image = Surface();
+    const QRect clipped = pixels & image.rect();
     for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
-        QRgb *row = reinterpret_cast<QRgb *>(m_image.scanLine(y));
+        QRgb *row = reinterpret_cast<QRgb *>(image.scanLine(y));
         std::fill(row + clipped.left(), row + clipped.right() + 1, rgb);
     }
     update();
@@ -80,8 +85,7 @@ void PictureBox::Line(int x1, int y1, int x2, int y2, ColourValue colour)
 {
     const QPoint from(TwipsToPixels(x1), TwipsToPixels(y1));
     const QPoint to(TwipsToPixels(x2), TwipsToPixels(y2));
-    Image();
-    QPainter painter(&m_image);
+    QPainter painter(&Surface());
     painter.setPen(QColor::fromRgb(Rgb(colour)));
     painter.drawLine(from, to);
     update();
@@ -90,9 +94,10 @@ void PictureBox::Line(int x1, int y1, int x2, int y2, ColourValue colour)
 ColourValue PictureBox::Point(int x, int y) const
 {
     const QPoint pixel(TwipsToPixels(x), TwipsToPixels(y));
-    if (x < 0 || y < 0 || !Image().valid(pixel))
+    const QImage &image = Surface();
+    if (x < 0 || y < 0 || !image.valid(pixel))
         return NoColour;
-    return ColourOf(QColor::fromRgb(m_image.pixel(pixel)));
+    return ColourOf(QColor::fromRgb(image.pixel(pixel)));
 }
 
 void PictureBox::paintEvent(QPaintEvent *)

@@ -37,6 +37,7 @@ protected:
 
 private:
     void Fill(const QRect &pixels, QRgb rgb);
+    QImage &Surface() const;
 
     // The image follows the box's size, also while the box is hidden and gets no resize events.
     mutable QImage m_image;

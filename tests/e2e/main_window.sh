@@ -14,6 +14,9 @@ xdotool windowfocus --sync "$window"
 
 xdotool key --delay 50 ctrl+Insert
 until_true 5 clipboard_is '"#FF6600"' || fail "the true colour was not copied"
+# With the splash switch off, the main window is the program's only window.
+(($(xdotool search --onlyvisible --classname '^pigmenta$' | wc -l) == 1)) ||
+    fail "a start-up picture showed with the splash switch off"
 
 height=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ { split($2, s, "x"); print s[2] }')
 xdotool key --delay 50 F5 F3

@@ -8,13 +8,20 @@ mkdir -p "$XDG_CONFIG_HOME/Tarvo" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 settings=$XDG_CONFIG_HOME/Tarvo/registry.reg
 unset WAYLAND_DISPLAY
+export LSAN_OPTIONS=suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp
 export QT_QPA_PLATFORM=xcb
 
 Xvfb -displayfd 5 -noreset -nolisten tcp -screen 0 1024x768x24 5>"$work/display" 2>/dev/null &
 xvfb=$!
 pids=()
+# Ends a program started here, and its children (a program run through faketime is one).
+stop() {
+    pkill -P "$1" 2>/dev/null || true
+    kill "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
 cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do stop "$pid"; done
     kill "$xvfb" 2>/dev/null || true
     rm -rf "$work"
 }
