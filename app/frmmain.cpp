@@ -191,20 +191,21 @@ void frmMain::Form_Load()
 void frmMain::PlaceWindow()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
-    const QRect screenTwips(QPoint(),
-                            screen ? screen->geometry().size() * TwipsPerPixel() : QSize());
-    const int widthTwips = PixelsToTwips(width());
-    const int heightTwips = PixelsToTwips(height());
-    const QVariant left = GetValue(Schema::Left, screenTwips.width() / 2.0 - widthTwips / 2.0);
-    const QVariant top = GetValue(Schema::Top, screenTwips.height() / 2.0 - heightTwips / 2.0);
-    QPoint place(TwipsToPixels(qRound(left.toDouble())), TwipsToPixels(qRound(top.toDouble())));
+    const QRect area = screen ? screen->geometry() : QRect();
+    const double centredLeft =
+        PixelsToTwips(area.x()) + PixelsToTwips(area.width()) / 2.0 - PixelsToTwips(width()) / 2.0;
+    const double centredTop = PixelsToTwips(area.y()) + PixelsToTwips(area.height()) / 2.0 -
+                              PixelsToTwips(height()) / 2.0;
+    const auto pixels = [](const QVariant &twips) {
+        return TwipsToPixels(qRound(twips.toDouble()));
+    };
+    QPoint place(pixels(GetValue(Schema::Left, centredLeft)),
+                 pixels(GetValue(Schema::Top, centredTop)));
     bool onScreen = false;
     for (const QScreen *each : QGuiApplication::screens())
         onScreen = onScreen || each->geometry().intersects(QRect(place, size()));
-    if (!onScreen && screen) {
-        place = QPoint(TwipsToPixels(screenTwips.width() / 2 - widthTwips / 2),
-                       TwipsToPixels(screenTwips.height() / 2 - heightTwips / 2));
-    }
+    if (!onScreen)
+        place = QPoint(pixels(centredLeft), pixels(centredTop));
     move(place);
 }
 

@@ -56,7 +56,7 @@ public:
     std::array<QLabel *, 4> stbPanel; // panels 1 to 3; [0] is unused
 
     // Menu items and toolbar buttons by their indices.
-    QMap<int, QAction *> mnuMain, mnuColour, mnuView, mnuPreview, mnuOptions, mnuHelp;
+    QMap<int, QAction *> mnuColour, mnuView, mnuPreview, mnuOptions, mnuHelp;
     QMap<int, QAction *> tlbButtons;
 
     ProgramSettings Settings;

@@ -65,8 +65,6 @@ public:
             return 0;
         case PM_ToolBarFrameWidth:
             return 1;
-        case PM_ToolBarSeparatorExtent:
-            return 6;
         default:
             return QProxyStyle::pixelMetric(metric, option, widget);
         }
@@ -83,7 +81,6 @@ void frmMain::CreateMenus()
     QMenu *menus[4];
     for (int i = 0; i < 4; ++i) {
         menus[i] = bar->addMenu(tr(titles[i]));
-        mnuMain.insert((i + 1) * 10, menus[i]->menuAction());
     }
     menus[0]->setObjectName(QStringLiteral("mnuColour"));
     menus[1]->setObjectName(QStringLiteral("mnuView"));
@@ -317,13 +314,8 @@ void frmMain::mnuHelp_Click(int index)
 
 void frmMain::tlbMain_ButtonClick(int index)
 {
+    // Buttons 2 and 3 are the Colour menu's copy commands themselves.
     switch (index) {
-    case 2:
-        mnuColour_Click(10);
-        break;
-    case 3:
-        mnuColour_Click(20);
-        break;
     case 5:
         CyclePalettes();
         break;

@@ -25,10 +25,10 @@ frmSplash::frmSplash(QWidget *parent)
 
     // Centred in whole twips, the halves dropping their remainders.
     const QScreen *screen = QGuiApplication::primaryScreen();
-    const QSize screenTwips = screen ? screen->geometry().size() * TwipsPerPixel() : QSize();
-    const int left = screenTwips.width() / 2 - PixelsToTwips(width()) / 2;
-    const int top = screenTwips.height() / 2 - PixelsToTwips(height()) / 2;
-    move(TwipsToPixels(left), TwipsToPixels(top));
+    const QRect area = screen ? screen->geometry() : QRect();
+    const int left = PixelsToTwips(area.width()) / 2 - PixelsToTwips(width()) / 2;
+    const int top = PixelsToTwips(area.height()) / 2 - PixelsToTwips(height()) / 2;
+    move(area.topLeft() + QPoint(TwipsToPixels(left), TwipsToPixels(top)));
 }
 
 void frmSplash::ShowFor(std::chrono::milliseconds wait)

@@ -1,5 +1,6 @@
 #include "app/modmain.h"
 
+#include "app/dialogprompts.h"
 #include "app/frmmain.h"
 #include "app/frmsplash.h"
 #include "settings/schema.h"
@@ -11,6 +12,8 @@ using namespace std::chrono_literals;
 
 void Main()
 {
+    static DialogPrompts dialogs;
+    SetPrompts(&dialogs);
     QApplication::setApplicationName(QStringLiteral("Tarvo Pigmenta"));
     // The window icon goes to the desktop at every size it holds; the larger ones come from the
     // installed icon theme, where a desktop wants them.

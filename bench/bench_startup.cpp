@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -58,13 +59,28 @@ template <typename T> T Median(std::vector<T> values)
     return values[values.size() / 2];
 }
 
+pid_t xServer = 0;
+std::string settingsFolder;
+
+// Leaves nothing behind, also when a run fails.
+void CleanUp()
+{
+    if (xServer > 0) {
+        kill(xServer, SIGTERM);
+        waitpid(xServer, nullptr, 0);
+    }
+    if (!settingsFolder.empty())
+        std::filesystem::remove_all(settingsFolder);
+}
+
 // Starts a private X server and returns its display name.
 std::string StartXServer()
 {
     int fds[2];
     if (pipe(fds) != 0)
         std::exit(1);
-    if (fork() == 0) {
+    xServer = fork();
+    if (xServer == 0) {
         close(fds[0]);
         const std::string fd = std::to_string(fds[1]);
         freopen("/dev/null", "w", stderr);
@@ -114,6 +130,8 @@ int main(int argc, char *argv[])
     char config[] = "/tmp/pigmenta-bench-XXXXXX";
     if (!mkdtemp(config))
         return 1;
+    settingsFolder = config;
+    std::atexit(CleanUp);
     const std::string settings = std::string(config) + "/Tarvo";
     mkdir(settings.c_str(), 0700);
     std::ofstream(settings + "/registry.reg")

@@ -17,7 +17,6 @@ public:
 
     // The colour the box is cleared to; a system colour reference follows the desktop's palette.
     void SetBackColour(ColourValue colour);
-    [[nodiscard]] ColourValue BackColour() const { return m_backColour; }
 
     // Clears the whole image to the back colour.
     void Cls();

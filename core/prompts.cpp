@@ -1,34 +1,18 @@
 #include "core/prompts.h"
 
-#include "core/systemcolours.h"
-
-#include <QColorDialog>
-
 namespace {
 
-class DialogPrompts final : public Prompts
-{
-public:
-    std::optional<ColourValue> ChooseColour(QWidget *parent, ColourValue initial) override
-    {
-        const QColor colour = QColorDialog::getColor(ResolveColour(initial), parent);
-        if (!colour.isValid())
-            return std::nullopt;
-        return ColourOf(colour);
-    }
-};
-
-DialogPrompts platformPrompts;
-Prompts *currentPrompts = &platformPrompts;
+Prompts *currentPrompts = nullptr;
 
 } // namespace
 
 Prompts &CurrentPrompts()
 {
+    Q_ASSERT_X(currentPrompts, "CurrentPrompts", "the program sets its prompts at its start");
     return *currentPrompts;
 }
 
 void SetPrompts(Prompts *prompts)
 {
-    currentPrompts = prompts ? prompts : &platformPrompts;
+    currentPrompts = prompts;
 }

@@ -17,8 +17,9 @@ public:
     virtual std::optional<ColourValue> ChooseColour(QWidget *parent, ColourValue initial) = 0;
 };
 
-// The prompts in use: the platform's dialogs unless SetPrompts put others in their place.
+// The prompts that SetPrompts made current: the platform's dialogs in the program, scripted
+// answers in a test.
 [[nodiscard]] Prompts &CurrentPrompts();
 
-// Makes prompts current (nullptr: the platform's dialogs again). The caller keeps ownership.
+// Makes prompts current; the caller keeps ownership.
 void SetPrompts(Prompts *prompts);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "core/prompts.h"
+
+// The questions asked in the platform's own dialogs.
+class DialogPrompts final : public Prompts
+{
+public:
+    std::optional<ColourValue> ChooseColour(QWidget *parent, ColourValue initial) override;
+};
