@@ -84,8 +84,8 @@ std::string StartXServer()
         close(fds[0]);
         const std::string fd = std::to_string(fds[1]);
         freopen("/dev/null", "w", stderr);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0",
-               "1024x768x24", static_cast<char *>(nullptr));
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-noreset", "-nolisten", "tcp", "-screen",
+               "0", "1024x768x24", static_cast<char *>(nullptr));
         _exit(127);
     }
     close(fds[1]);
