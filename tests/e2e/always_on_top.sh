@@ -1,0 +1,32 @@
+#!/bin/bash
+# Always On Top under a real window manager: the stored switch puts the window above the others
+# from the start, and Options > Always On Top (F4) takes it down and up again at once.
+program=$1
+source "$(dirname "$0")/xsession.sh"
+
+openbox --sm-disable &
+pids+=("$!")
+has_window_manager() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+until_true 10 has_window_manager || fail "the window manager did not start"
+
+write_settings '"Splash"=dword:00000000' '"Always On Top"=dword:ffffffff'
+"$program" &
+pid=$!
+pids+=("$pid")
+window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tarvo Pigmenta$' | head -n1)
+above() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
+not_above() { ! above; }
+until_true 5 above || fail "the window is not above the others at the start"
+
+xdotool windowactivate --sync "$window"
+xdotool key F4
+until_true 5 not_above || fail "Always On Top off left the window above the others"
+xdotool key F4
+until_true 5 above || fail "Always On Top on did not put the window above the others"
+
+xdotool key --delay 100 alt+c x
+gone() { ! kill -0 "$pid" 2>/dev/null; }
+until_true 10 gone || fail "Colour > Exit did not end the program"
+[[ $(stored 'Always On Top') == dword:ffffffff ]] ||
+    fail "Always On Top stored as $(stored 'Always On Top')"
+echo "PASS"
