@@ -1,11 +1,10 @@
 #pragma once
 
-#include <cstdlib>
-
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
+#include <cstdlib>
 
 // Ends the program once the window it watches has been painted for the first time, so that the
 // time from start to exit is the time to a window on the screen. It ends at once, without the
