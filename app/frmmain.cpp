@@ -50,15 +50,17 @@ QLabel *NewLabel(QWidget *parent, const char *name, const QString &accessibleNam
     return label;
 }
 
-// A caption or readout of the finder frame at its place, as wide as its text may become.
+// A caption or readout of the finder frame at its place, as wide as its text may become: the
+// widest readouts are a fraction and a coordinate left of the primary screen.
 QLabel *FinderLabel(QWidget *frame, const char *name, const QString &accessibleName, int left,
                     int top, const QString &text = {})
 {
     QLabel *label = NewLabel(frame, name, accessibleName, text);
     MoveTwips(label, left, top);
-    label->resize(
-        label->fontMetrics().horizontalAdvance(text.isEmpty() ? QStringLiteral("0.000") : text) + 2,
-        label->sizeHint().height());
+    const QString widest = !text.isEmpty()                          ? text
+                           : QByteArrayView(name).endsWith("Coord") ? QStringLiteral("-00000")
+                                                                    : QStringLiteral("0.000");
+    label->resize(label->fontMetrics().horizontalAdvance(widest) + 2, label->sizeHint().height());
     return label;
 }
 
@@ -131,6 +133,7 @@ void frmMain::CreateControls()
     lblRedPercent = FinderLabel(fraFinder, "lblRedPercent", tr("Red percentage"), 1320, 615);
     lblGreenPercent = FinderLabel(fraFinder, "lblGreenPercent", tr("Green percentage"), 1320, 855);
     lblBluePercent = FinderLabel(fraFinder, "lblBluePercent", tr("Blue percentage"), 1320, 1110);
+    CreateFinder();
 
     picPalette = new PictureBox(client);
     picPalette->setObjectName(QStringLiteral("picPalette"));

@@ -7,6 +7,7 @@
 #include <QMap>
 #include <array>
 
+class FinderDrag;
 class PictureBox;
 class QGroupBox;
 class QLabel;
@@ -38,6 +39,9 @@ public:
     void mnuHelp_Click(int index);
     void tlbMain_ButtonClick(int index);
     void stbMain_PanelDblClick(int panel);
+    void imgLocator_MouseDown(int Button, int Shift, int X, int Y);
+    void imgLocator_MouseMove(int Button, int Shift, int X, int Y);
+    void imgLocator_MouseUp(int Button, int Shift, int X, int Y);
 
     // Controls, named as in the window's design.
     QToolBar *tlbMain;
@@ -45,6 +49,7 @@ public:
     PictureBox *picMain;
     std::array<QLabel *, 2> lblHexName;
     PictureBox *picFinder;
+    QLabel *imgLocator;
     QGroupBox *fraFinder;
     QLabel *lblX, *lblY, *lblRed, *lblGreen, *lblBlue;
     QLabel *lblXCoord, *lblYCoord;
@@ -72,6 +77,8 @@ private:
     void CreateMenus();
     void CreateToolbar();
     void CreateStatusBar();
+    void CreateFinder();
+    bool FinderEvent(QObject *watched, QEvent *event);
     void PlaceWindow();
 
     void ChoosePalette(int kind);
@@ -83,5 +90,6 @@ private:
     void PickSystemColour();
     void ShowManual();
 
+    FinderDrag *m_finder = nullptr;
     bool m_unloaded = false;
 };

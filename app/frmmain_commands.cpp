@@ -249,6 +249,8 @@ void frmMain::CreateStatusBar()
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    if (FinderEvent(watched, event))
+        return true;
     if (event->type() == QEvent::MouseButtonDblClick) {
         for (int panel = 1; panel <= 3; ++panel) {
             if (watched == stbPanel[panel])

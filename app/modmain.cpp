@@ -3,6 +3,7 @@
 #include "app/dialogprompts.h"
 #include "app/frmmain.h"
 #include "app/frmsplash.h"
+#include "finder/screensource.h"
 #include "settings/schema.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ void Main()
 {
     static DialogPrompts dialogs;
     SetPrompts(&dialogs);
+    SetScreenSource(DesktopScreenSource());
     QApplication::setApplicationName(QStringLiteral("Tarvo Pigmenta"));
     // The window icon goes to the desktop at every size it holds; the larger ones come from the
     // installed icon theme, where a desktop wants them.

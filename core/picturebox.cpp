@@ -93,11 +93,46 @@ void PictureBox::Line(int x1, int y1, int x2, int y2, ColourValue colour)
 
 ColourValue PictureBox::Point(int x, int y) const
 {
-    const QPoint pixel(TwipsToPixels(x), TwipsToPixels(y));
-    const QImage &image = Surface();
-    if (x < 0 || y < 0 || !image.valid(pixel))
+    if (x < 0 || y < 0)
         return NoColour;
-    return ColourOf(QColor::fromRgb(image.pixel(pixel)));
+    return PixelColour(QPoint(TwipsToPixels(x), TwipsToPixels(y)));
+}
+
+ColourValue PictureBox::PixelColour(QPoint pixel) const
+{
+    const QImage &image = Surface();
+    if (!image.valid(pixel))
+        return NoColour;
+    const QRgb rgb = image.pixel(pixel);
+    return RgbColour(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
+
+// Each target pixel shows the picture's pixel its top-left corner falls on, as a stretch copy
+// without smoothing does; the rows and columns are walked once each.
+void PictureBox::PaintPicture(const QImage &picture, const QRect &pixels)
+{
+    QImage &image = Surface();
+    const QRect clipped = pixels & image.rect();
+    if (picture.isNull() || clipped.isEmpty())
+        return;
+    const QImage source = picture.convertToFormat(QImage::Format_RGB32);
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
+        const int sy = (y - pixels.top()) * source.height() / pixels.height();
+        const auto *from = reinterpret_cast<const QRgb *>(source.constScanLine(sy));
+        auto *to = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = clipped.left(); x <= clipped.right(); ++x)
+            to[x] = 0xFF000000 | from[(x - pixels.left()) * source.width() / pixels.width()];
+    }
+    update(clipped);
+}
+
+void PictureBox::Outline(const QRect &pixels, ColourValue colour)
+{
+    const QRgb rgb = Rgb(colour);
+    Fill(QRect(pixels.topLeft(), QSize(pixels.width(), 1)), rgb);
+    Fill(QRect(pixels.bottomLeft(), QSize(pixels.width(), 1)), rgb);
+    Fill(QRect(pixels.topLeft(), QSize(1, pixels.height())), rgb);
+    Fill(QRect(pixels.topRight(), QSize(1, pixels.height())), rgb);
 }
 
 void PictureBox::paintEvent(QPaintEvent *)

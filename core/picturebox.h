@@ -31,6 +31,14 @@ public:
 
     [[nodiscard]] const QImage &Image() const;
 
+    // Pixel by pixel, for the magnifier.
+    // Stretches picture over the pixels without smoothing: each of its pixels a sharp block.
+    void PaintPicture(const QImage &picture, const QRect &pixels);
+    // A one-pixel outline along the edge of the pixels.
+    void Outline(const QRect &pixels, ColourValue colour);
+    // The colour of one pixel, or NoColour outside the box.
+    [[nodiscard]] ColourValue PixelColour(QPoint pixel) const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

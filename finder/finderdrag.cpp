@@ -1,0 +1,150 @@
+#include "finder/finderdrag.h"
+
+#include "core/copyactions.h"
+#include "core/currentcolour.h"
+#include "core/picturebox.h"
+#include "finder/portalpick.h"
+#include "finder/samplescreen.h"
+#include "finder/screensource.h"
+#include "palettes/swatchhistory.h"
+#include "settings/strings.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+
+namespace {
+
+// The view's back colour, the system colour of a button's highlight.
+constexpr ColourValue FinderBackColour = ColourValue(0x80000014);
+
+// Where the instant copy comes from: the finder.
+constexpr int FinderSource = 6;
+
+} // namespace
+
+FinderDrag::FinderDrag(const FinderControls &controls, SwatchHistory &history,
+                       const CopyOptions &options, QObject *parent)
+    : QObject(parent), m_controls(controls), m_history(history), m_options(options)
+{}
+
+bool FinderDrag::Dragging() const
+{
+    return m_controls.imgLocator->isHidden();
+}
+
+void FinderDrag::MouseDown(int button, int, int, int)
+{
+    const bool pressedAgain = Dragging();
+    m_history.Apply(Record, *m_controls.picMain, *m_controls.lblHexName[0],
+                    *m_controls.lblHexName[1]);
+    m_controls.imgLocator->hide();
+    m_controls.picFinder->SetBackColour(FinderBackColour);
+    emit StatusMessage(QString());
+    if (!CurrentScreenSource()) {
+        AskPortal();
+        return;
+    }
+    m_buttons |= button;
+    if (pressedAgain) {
+        QGuiApplication::changeOverrideCursor(ReticleCursor(101));
+        return;
+    }
+    QGuiApplication::setOverrideCursor(ReticleCursor(101));
+    // Every movement and key goes to the view until the release, wherever the pointer is.
+    m_controls.picFinder->grabMouse();
+    m_controls.picFinder->grabKeyboard();
+}
+
+void FinderDrag::AskPortal()
+{
+    if (!m_portal) {
+        m_portal = new PortalPick(this);
+        connect(m_portal, &PortalPick::Picked, this, [this](ColourValue colour) {
+            Take(colour);
+            m_controls.lblXCoord->clear();
+            m_controls.lblYCoord->clear();
+            EndPortalPick();
+        });
+        connect(m_portal, &PortalPick::Cancelled, this, &FinderDrag::EndPortalPick);
+        connect(m_portal, &PortalPick::Unavailable, this, [this] {
+            m_controls.imgLocator->show();
+            emit StatusMessage(tr("Picking from the screen is not available here"));
+        });
+    }
+    m_portal->Start();
+}
+
+void FinderDrag::MouseMove(int button, int, int, int)
+{
+    m_buttons = button;
+    if (!Dragging() || !CurrentScreenSource() || button != Qt::LeftButton)
+        return;
+    const QPoint hotSpot = SampleScreen(*m_controls.picFinder, *CurrentScreenSource());
+    m_controls.lblXCoord->setText(QString::number(hotSpot.x()));
+    m_controls.lblYCoord->setText(QString::number(hotSpot.y()));
+    Take(m_controls.picFinder->Point(647, 647));
+}
+
+void FinderDrag::Take(ColourValue colour)
+{
+    const int parts[] = {RedOf(colour), GreenOf(colour), BlueOf(colour)};
+    const QString fractions[] = {RedFloatText(colour, 3), GreenFloatText(colour, 3),
+                                 BlueFloatText(colour, 3)};
+    for (int i = 0; i < 3; ++i) {
+        m_controls.values[i]->setText(QString::number(parts[i]));
+        m_controls.fractions[i]->setText(fractions[i]);
+        m_controls.percents[i]->setText(PercentText(parts[i]) + QLatin1Char('%'));
+    }
+    SetCurrentColour(*m_controls.picMain, *m_controls.lblHexName[0], *m_controls.lblHexName[1],
+                     colour, 0, 0);
+}
+
+void FinderDrag::MouseUp(int, int, int, int)
+{
+    // The end of a desktop's pick is its answer, not the release of the button.
+    if (!Dragging() || !CurrentScreenSource())
+        return;
+    CopyPickedColour(*m_controls.picMain, *m_controls.lblHexName[0], m_options, FinderSource);
+    m_controls.picFinder->Cls();
+    m_controls.picFinder->SetBackColour(FinderBackColour);
+    m_controls.imgLocator->show();
+    m_controls.picFinder->releaseKeyboard();
+    m_controls.picFinder->releaseMouse();
+    QGuiApplication::restoreOverrideCursor();
+    m_buttons = 0;
+}
+
+// An answer ends the pick as a release ends a drag; a cancel is a release without a movement.
+void FinderDrag::EndPortalPick()
+{
+    CopyPickedColour(*m_controls.picMain, *m_controls.lblHexName[0], m_options, FinderSource);
+    m_controls.imgLocator->show();
+}
+
+bool FinderDrag::KeyDown(int key, int shift)
+{
+    ScreenSource *source = CurrentScreenSource();
+    if (!Dragging() || !source || m_buttons != Qt::LeftButton)
+        return false;
+    const int step = shift & 1 ? 10 : 1;
+    QPoint move;
+    switch (key) {
+    case Qt::Key_Left:
+        move = QPoint(-step, 0);
+        break;
+    case Qt::Key_Right:
+        move = QPoint(step, 0);
+        break;
+    case Qt::Key_Up:
+        move = QPoint(0, -step);
+        break;
+    case Qt::Key_Down:
+        move = QPoint(0, step);
+        break;
+    default:
+        return false;
+    }
+    source->SetCursorPos(source->CursorPos() + move);
+    MouseMove(Qt::LeftButton, shift, 0, 0);
+    return true;
+}

@@ -1,0 +1,85 @@
+// The colour pick of the freedesktop desktop portal, over the session bus.
+
+#include "finder/portalpick.h"
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+
+namespace {
+
+const QString PortalService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString RequestInterface = QStringLiteral("org.freedesktop.portal.Request");
+
+int Part(double fraction)
+{
+    return qBound(0, qRound(fraction * 255), 255);
+}
+
+} // namespace
+
+void PortalPick::Start()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        QMetaObject::invokeMethod(this, &PortalPick::Unavailable, Qt::QueuedConnection);
+        return;
+    }
+    // The answer comes as a signal of a request object whose path follows from the token; it is
+    // listened for before asking, so that no answer can come first.
+    static int requests = 0;
+    const QString token = QStringLiteral("pigmenta%1").arg(++requests);
+    m_request = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
+                    .arg(bus.baseService().mid(1).replace(u'.', u'_'), token);
+    bus.connect(QString(), m_request, RequestInterface, QStringLiteral("Response"), this,
+                SLOT(Response(uint, QVariantMap)));
+
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        PortalService, QStringLiteral("/org/freedesktop/portal/desktop"),
+        QStringLiteral("org.freedesktop.portal.Screenshot"), QStringLiteral("PickColor"));
+    call << QString() << QVariantMap{{QStringLiteral("handle_token"), token}};
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *w) {
+        w->deleteLater();
+        const QDBusPendingReply<QDBusObjectPath> reply = *w;
+        if (reply.isError()) {
+            Disconnect();
+            emit Unavailable();
+        } else if (reply.value().path() != m_request) {
+            // A portal older than request tokens names its own request object.
+            Disconnect();
+            m_request = reply.value().path();
+            QDBusConnection::sessionBus().connect(QString(), m_request, RequestInterface,
+                                                  QStringLiteral("Response"), this,
+                                                  SLOT(Response(uint, QVariantMap)));
+        }
+    });
+}
+
+void PortalPick::Disconnect()
+{
+    QDBusConnection::sessionBus().disconnect(QString(), m_request, RequestInterface,
+                                             QStringLiteral("Response"), this,
+                                             SLOT(Response(uint, QVariantMap)));
+}
+
+void PortalPick::Response(uint response, const QVariantMap &results)
+{
+    Disconnect();
+    double red = 0, green = 0, blue = 0;
+    const QVariant colour = results.value(QStringLiteral("color"));
+    if (response == 0 && colour.canConvert<QDBusArgument>()) {
+        const QDBusArgument argument = colour.value<QDBusArgument>();
+        argument.beginStructure();
+        argument >> red >> green >> blue;
+        argument.endStructure();
+        emit Picked(RgbColour(Part(red), Part(green), Part(blue)));
+    } else if (response == 1) {
+        emit Cancelled();
+    } else {
+        emit Unavailable();
+    }
+}

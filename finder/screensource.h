@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+
+// Where the finder reads the screen: the pointer's hot spot and the pixels under it, both in
+// device pixels, the screen's own. The program reads the real desktop; tests serve a picture of
+// their own.
+class ScreenSource
+{
+public:
+    static constexpr int BlockSize = 7;
+
+    virtual ~ScreenSource() = default;
+
+    // The pointer's hot spot as the window system last reported it.
+    [[nodiscard]] virtual QPoint CursorPos() = 0;
+    // Moves the pointer so that its hot spot is at point.
+    virtual void SetCursorPos(QPoint point) = 0;
+    // The BlockSize × BlockSize pixels whose top-left is topLeft, in an RGB32 image; pixels
+    // beyond every screen's edge are black.
+    [[nodiscard]] virtual QImage ReadBlock(QPoint topLeft) = 0;
+};
+
+// The source the finder reads; Main sets the desktop's, tests their own. None where no program
+// may read the screen: the finder then asks the desktop to pick a colour.
+[[nodiscard]] ScreenSource *CurrentScreenSource();
+void SetScreenSource(ScreenSource *source);
+
+// The desktop's source for the platform the program runs on (with the X server's own pixels on
+// X11), owned by the application object; nullptr where no program may read the screen.
+[[nodiscard]] ScreenSource *DesktopScreenSource();
