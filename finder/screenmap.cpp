@@ -71,7 +71,10 @@ QPoint DevicePoint(QPointF logical, const QList<ScreenPlace> &screens)
 
 QPointF LogicalPoint(QPoint device, const QList<ScreenPlace> &screens)
 {
-    const ScreenPlace *screen = Nearest(screens, device, true);
+    const auto shows = [device](const ScreenPlace &s) { return DeviceRect(s).contains(device); };
+    const auto showing = std::find_if(screens.begin(), screens.end(), shows);
+    const ScreenPlace *screen =
+        showing != screens.end() ? &*showing : Nearest(screens, device, true);
     if (!screen)
         return device;
     const QPointF origin = screen->geometry.topLeft();

@@ -13,6 +13,8 @@ struct ScreenPlace
 {
     QRect geometry; // logical pixels
     qreal ratio = 1;
+
+    friend bool operator==(const ScreenPlace &, const ScreenPlace &) = default;
 };
 
 // The screens the desktop has now.

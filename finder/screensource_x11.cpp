@@ -3,13 +3,25 @@
 
 #include "finder/desktopsource.h"
 #include "finder/screenmap.h"
+#include "finder/screensource.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
+#include <sys/uio.h>
 #include <xcb/xcb.h>
+#include <xcb/xcbext.h>
 
 namespace {
+
+// The input extension's device events, as the protocol defines them; xcb places the events'
+// full sequence number after the 32-byte header, so the root position starts at byte 36.
+constexpr quint16 XI_ButtonPress = 4;
+constexpr quint16 XI_Motion = 6;
+constexpr int XIRootOffset = 36;
+constexpr quint8 RRGetMonitors = 42;
 
 // A root window in the one pixel layout that QImage reads as it is: 32 bits per pixel, least
 // significant byte first, 8 bits per component in red, green, blue order from the top.
@@ -29,77 +41,172 @@ bool IsRgb32(const xcb_setup_t *setup, const xcb_screen_t *screen)
     return false;
 }
 
-class X11Source final : public DesktopSource
+// The active monitors of the RandR extension (version 1.5), each in the root window's pixels;
+// none where the server has no such thing. The request is written by hand: it is the one use of
+// the extension here.
+QList<QRect> RandrMonitors(xcb_connection_t *connection, xcb_window_t root)
+{
+    static xcb_extension_t randr = {"RANDR", 0};
+    const xcb_query_extension_reply_t *extension = xcb_get_extension_data(connection, &randr);
+    if (!extension || !extension->present)
+        return {};
+    struct
+    {
+        quint8 major = 0, minor = 0;
+        quint16 length = 0;
+        quint32 window;
+        quint8 active = 1, pad[3] = {};
+    } request{.window = root};
+    iovec parts[4] = {{}, {}, {&request, sizeof request}, {nullptr, 0}};
+    const xcb_protocol_request_t protocol{2, &randr, RRGetMonitors, 0};
+    xcb_generic_error_t *error = nullptr;
+    auto *reply = static_cast<quint8 *>(xcb_wait_for_reply(
+        connection, xcb_send_request(connection, XCB_REQUEST_CHECKED, parts + 2, &protocol),
+        &error));
+    std::free(error);
+    QList<QRect> monitors;
+    if (!reply)
+        return monitors;
+    const auto read = [reply](size_t at, auto value) {
+        std::memcpy(&value, reply + at, sizeof value);
+        return value;
+    };
+    const size_t size = 32 + 4 * size_t(read(4, quint32()));
+    size_t at = 32;
+    for (quint32 n = read(12, quint32()); n > 0 && at + 24 <= size; --n) {
+        monitors << QRect(read(at + 8, qint16()), read(at + 10, qint16()), read(at + 12, quint16()),
+                          read(at + 14, quint16()));
+        at += 24 + 4 * size_t(read(at + 6, quint16()));
+    }
+    std::free(reply);
+    return monitors;
+}
+
+// The hot spot comes from the X server's own pointer events as the program receives them: exact in
+// device pixels (Qt rounds its events to logical pixels) and without a round trip to the server.
+class X11Source final : public QObject, public ScreenSource, public QAbstractNativeEventFilter
 {
 public:
     X11Source(QObject *parent, xcb_connection_t *connection, xcb_window_t root)
-        : DesktopSource(parent), m_connection(connection), m_root(root)
-    {}
+        : QObject(parent), m_connection(connection), m_root(root)
+    {
+        static const char name[] = "XInputExtension";
+        xcb_query_extension_reply_t *input = xcb_query_extension_reply(
+            connection, xcb_query_extension(connection, sizeof name - 1, name), nullptr);
+        m_input = input && input->present ? input->major_opcode : 0;
+        std::free(input);
+        qApp->installNativeEventFilter(this);
+    }
 
-    // Warps in the server's own pixels, which the logical position Qt would take cannot always
-    // name on a scaled screen.
+    ~X11Source() override { qApp->removeNativeEventFilter(this); }
+
+    bool nativeEventFilter(const QByteArray &, void *message, qintptr *) override
+    {
+        const auto *event = static_cast<const xcb_generic_event_t *>(message);
+        switch (event->response_type & 0x7F) {
+        case XCB_BUTTON_PRESS:
+        case XCB_BUTTON_RELEASE:
+        case XCB_MOTION_NOTIFY: {
+            // The three share their layout.
+            const auto *motion = static_cast<const xcb_motion_notify_event_t *>(message);
+            m_hotSpot = QPoint(motion->root_x, motion->root_y);
+            break;
+        }
+        case XCB_GE_GENERIC: {
+            const auto *generic = static_cast<const xcb_ge_generic_event_t *>(message);
+            if (m_input && generic->extension == m_input && generic->event_type >= XI_ButtonPress &&
+                generic->event_type <= XI_Motion) {
+                // A device event's root position, in 16.16 fixed point after the header.
+                qint32 root[2];
+                std::memcpy(root, static_cast<const char *>(message) + XIRootOffset, sizeof root);
+                m_hotSpot = QPoint(root[0] >> 16, root[1] >> 16);
+            }
+            break;
+        }
+        }
+        return false;
+    }
+
+    QPoint CursorPos() override
+    {
+        if (!m_hotSpot) {
+            // Before the first pointer event reaches the program, the server is asked once.
+            xcb_query_pointer_reply_t *reply = xcb_query_pointer_reply(
+                m_connection, xcb_query_pointer(m_connection, m_root), nullptr);
+            m_hotSpot = reply ? QPoint(reply->root_x, reply->root_y) : QPoint();
+            std::free(reply);
+        }
+        return *m_hotSpot;
+    }
+
     void SetCursorPos(QPoint point) override
     {
         xcb_warp_pointer(m_connection, XCB_NONE, m_root, 0, 0, 0, 0, qint16(point.x()),
                          qint16(point.y()));
         xcb_flush(m_connection);
-        m_cursor = LogicalPoint(point, ScreenPlaces());
+        m_hotSpot = point;
     }
 
     QImage ReadBlock(QPoint topLeft) override
     {
         const QRect wanted(topLeft, QSize(BlockSize, BlockSize));
-        const QList<ScreenPlace> screens = ScreenPlaces();
+        const QList<QRect> &monitors = Monitors();
         // The root window spans every screen; asking beyond it is an error, so only the part on
-        // some screen is asked for.
+        // some screen is asked for, and what lies between screens is made black.
         QRect shown;
         bool whole = false;
-        for (const ScreenPlace &screen : screens) {
-            shown |= wanted & DeviceRect(screen);
-            whole = whole || DeviceRect(screen).contains(wanted);
+        for (const QRect &monitor : monitors) {
+            shown |= wanted & monitor;
+            whole = whole || monitor.contains(wanted);
         }
-        QImage block;
-        if (!shown.isEmpty()) {
-            xcb_get_image_reply_t *reply = xcb_get_image_reply(
-                m_connection,
-                xcb_get_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, m_root, qint16(shown.x()),
-                              qint16(shown.y()), quint16(shown.width()), quint16(shown.height()),
-                              ~0u),
-                nullptr);
-            if (reply) {
-                const QImage image(xcb_get_image_data(reply), shown.width(), shown.height(),
-                                   xcb_get_image_data_length(reply) / shown.height(),
-                                   QImage::Format_RGB32, std::free, reply);
-                if (whole)
-                    return image;
-                block = BlackBlock();
-                for (int y = shown.top(); y <= shown.bottom(); ++y)
-                    for (int x = shown.left(); x <= shown.right(); ++x)
-                        if (OnSomeScreen(screens, QPoint(x, y)))
-                            block.setPixel(QPoint(x, y) - topLeft,
-                                           image.pixel(QPoint(x, y) - shown.topLeft()));
-            }
-        }
-        return block.isNull() ? BlackBlock() : block;
-    }
-
-private:
-    static QImage BlackBlock()
-    {
         QImage block(BlockSize, BlockSize, QImage::Format_RGB32);
         block.fill(Qt::black);
+        if (shown.isEmpty())
+            return block;
+        xcb_get_image_reply_t *reply = xcb_get_image_reply(
+            m_connection,
+            xcb_get_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, m_root, qint16(shown.x()),
+                          qint16(shown.y()), quint16(shown.width()), quint16(shown.height()), ~0u),
+            nullptr);
+        if (!reply)
+            return block;
+        const QImage image(xcb_get_image_data(reply), shown.width(), shown.height(),
+                           xcb_get_image_data_length(reply) / shown.height(), QImage::Format_RGB32,
+                           std::free, reply);
+        if (whole)
+            return image;
+        for (const QRect &monitor : monitors) {
+            const QRect part = shown & monitor;
+            for (int y = part.top(); y <= part.bottom(); ++y)
+                for (int x = part.left(); x <= part.right(); ++x)
+                    block.setPixel(QPoint(x, y) - topLeft,
+                                   image.pixel(QPoint(x, y) - shown.topLeft()));
+        }
         return block;
     }
 
-    static bool OnSomeScreen(const QList<ScreenPlace> &screens, QPoint pixel)
+private:
+    // The screens in the server's own pixels, which Qt's logical geometries cannot always give
+    // exactly: asked again whenever Qt's screens change.
+    const QList<QRect> &Monitors()
     {
-        return std::any_of(screens.begin(), screens.end(), [pixel](const ScreenPlace &screen) {
-            return DeviceRect(screen).contains(pixel);
-        });
+        const QList<ScreenPlace> screens = ScreenPlaces();
+        if (screens != m_screens || m_monitors.isEmpty()) {
+            m_screens = screens;
+            m_monitors = RandrMonitors(m_connection, m_root);
+            if (m_monitors.isEmpty())
+                for (const ScreenPlace &screen : screens)
+                    m_monitors << DeviceRect(screen);
+        }
+        return m_monitors;
     }
 
     xcb_connection_t *m_connection;
     xcb_window_t m_root;
+    quint8 m_input;
+    std::optional<QPoint> m_hotSpot;
+    QList<ScreenPlace> m_screens;
+    QList<QRect> m_monitors;
 };
 
 // The X screen Qt opened: the one the display name gives.

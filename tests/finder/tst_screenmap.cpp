@@ -1,0 +1,93 @@
+#include "finder/screenmap.h"
+
+#include <QTest>
+
+using Screens = QList<ScreenPlace>;
+Q_DECLARE_METATYPE(Screens)
+
+// The desktops users have: a screen left of and one above the primary, scaled screens side by
+// side, and each scale factor on its own.
+class tst_ScreenMap : public QObject
+{
+    Q_OBJECT
+
+    static void AddDesktops()
+    {
+        QTest::addColumn<Screens>("screens");
+        for (qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
+            const QSize logical(qRound(1920 / ratio), qRound(1080 / ratio));
+            QTest::addRow("one screen at %g", ratio) << Screens{{QRect(QPoint(), logical), ratio}};
+        }
+        // Origins are where the device pixels start; sizes are the device sizes over the ratio.
+        QTest::newRow("left at 1, primary at 2")
+            << Screens{{QRect(0, 0, 1280, 720), 2}, {QRect(-1920, 0, 1920, 1080), 1}};
+        QTest::newRow("above at 1.5, primary at 1.25")
+            << Screens{{QRect(0, 0, 2048, 1152), 1.25}, {QRect(-200, -1080, 1280, 720), 1.5}};
+        QTest::newRow("three in a row at 1.25, 1, 2")
+            << Screens{{QRect(-2560, 0, 2048, 1152), 1.25},
+                       {QRect(0, 0, 1920, 1080), 1},
+                       {QRect(1920, 0, 1920, 1080), 2}};
+    }
+
+private slots:
+    // A pointer event carries the logical image of a device pixel; mapping it back gives that
+    // pixel exactly, on every screen, at its edges too.
+    void pointerRoundTrip_data() { AddDesktops(); }
+    void pointerRoundTrip()
+    {
+        QFETCH(Screens, screens);
+        for (const ScreenPlace &screen : screens) {
+            const QRect device = DeviceRect(screen);
+            for (int dy : {0, 1, 2, 3, 7, device.height() / 2, device.height() - 1})
+                for (int dx : {0, 1, 2, 3, 5, device.width() / 2 + 1, device.width() - 1}) {
+                    const QPoint pixel = device.topLeft() + QPoint(dx, dy);
+                    const QPointF logical =
+                        QPointF(screen.geometry.topLeft()) +
+                        QPointF(pixel - screen.geometry.topLeft()) / screen.ratio;
+                    QCOMPARE(LogicalPoint(pixel, screens), logical);
+                    QCOMPARE(DevicePoint(logical, screens), pixel);
+                }
+        }
+    }
+
+    void devicePoint_data()
+    {
+        QTest::addColumn<Screens>("screens");
+        QTest::addColumn<QPointF>("logical");
+        QTest::addColumn<QPoint>("device");
+        const Screens sideBySide{{QRect(0, 0, 1280, 720), 2}, {QRect(-1920, 0, 1920, 1080), 1}};
+        QTest::newRow("left screen, negative") << sideBySide << QPointF(-1, 5) << QPoint(-1, 5);
+        QTest::newRow("left screen, its first pixel")
+            << sideBySide << QPointF(-1920, 0) << QPoint(-1920, 0);
+        QTest::newRow("primary at 2, a whole logical pixel")
+            << sideBySide << QPointF(640, 360) << QPoint(1280, 720);
+        QTest::newRow("primary at 2, half a logical pixel")
+            << sideBySide << QPointF(640.5, 0) << QPoint(1281, 0);
+        const Screens above{{QRect(0, 0, 2048, 1152), 1.25}, {QRect(-200, -1080, 1280, 720), 1.5}};
+        QTest::newRow("above at 1.5") << above << QPointF(-200, -980) << QPoint(-200, -930);
+        QTest::newRow("primary at 1.25, between device pixels")
+            << above << QPointF(0.9, 0.9) << QPoint(1, 1);
+        // Where no screen is, the nearest one's scale goes on: a view hanging off a screen's
+        // right edge ends where its pixels would.
+        QTest::newRow("beyond the right edge at 2")
+            << sideBySide << QPointF(1300, 100) << QPoint(2600, 200);
+        QTest::newRow("in the gap below the screen above, nearer to it")
+            << above << QPointF(500, -300) << QPoint(850, 90);
+    }
+    void devicePoint()
+    {
+        QFETCH(Screens, screens);
+        QFETCH(QPointF, logical);
+        QFETCH(QPoint, device);
+        QCOMPARE(DevicePoint(logical, screens), device);
+    }
+
+    void deviceRect()
+    {
+        QCOMPARE(DeviceRect({QRect(0, 0, 1536, 864), 1.25}), QRect(0, 0, 1920, 1080));
+        QCOMPARE(DeviceRect({QRect(-200, -1080, 1280, 720), 1.5}), QRect(-200, -1080, 1920, 1080));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_ScreenMap)
+#include "tst_screenmap.moc"
