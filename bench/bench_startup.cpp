@@ -4,6 +4,8 @@
 //
 //   bench_startup [runs]      (10 runs of each by default)
 
+#include "xserver.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -59,44 +61,12 @@ template <typename T> T Median(std::vector<T> values)
     return values[values.size() / 2];
 }
 
-pid_t xServer = 0;
 std::string settingsFolder;
 
-// Leaves nothing behind, also when a run fails.
-void CleanUp()
+void RemoveSettings()
 {
-    if (xServer > 0) {
-        kill(xServer, SIGTERM);
-        waitpid(xServer, nullptr, 0);
-    }
     if (!settingsFolder.empty())
         std::filesystem::remove_all(settingsFolder);
-}
-
-// Starts a private X server and returns its display name.
-std::string StartXServer()
-{
-    int fds[2];
-    if (pipe(fds) != 0)
-        std::exit(1);
-    xServer = fork();
-    if (xServer == 0) {
-        close(fds[0]);
-        const std::string fd = std::to_string(fds[1]);
-        freopen("/dev/null", "w", stderr);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-noreset", "-nolisten", "tcp", "-screen",
-               "0", "1024x768x24", static_cast<char *>(nullptr));
-        _exit(127);
-    }
-    close(fds[1]);
-    char buffer[32] = {};
-    const ssize_t got = read(fds[0], buffer, sizeof buffer - 1);
-    close(fds[0]);
-    if (got <= 0) {
-        std::fprintf(stderr, "Xvfb did not start\n");
-        std::exit(1);
-    }
-    return ":" + std::to_string(std::atoi(buffer));
 }
 
 long CpuTicks(pid_t pid)
@@ -131,7 +101,7 @@ int main(int argc, char *argv[])
     if (!mkdtemp(config))
         return 1;
     settingsFolder = config;
-    std::atexit(CleanUp);
+    std::atexit(RemoveSettings);
     const std::string settings = std::string(config) + "/Tarvo";
     mkdir(settings.c_str(), 0700);
     std::ofstream(settings + "/registry.reg")

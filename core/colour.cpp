@@ -48,7 +48,14 @@ int SafeLevel(int part)
 
 QString HexText(ColourValue c)
 {
-    return QString::asprintf("%02X%02X%02X", RedOf(c), GreenOf(c), BlueOf(c));
+    static constexpr char digits[] = "0123456789ABCDEF";
+    QString text(6, Qt::Uninitialized);
+    QChar *out = text.data();
+    for (int part : {RedOf(c), GreenOf(c), BlueOf(c)}) {
+        *out++ = QLatin1Char(digits[part >> 4]);
+        *out++ = QLatin1Char(digits[part & 0xF]);
+    }
+    return text;
 }
 
 QString FormatPlaces(double x, int places)

@@ -22,9 +22,13 @@ constexpr int SafeColourRise = 100;
 void Caption(QLabel &label, const QString &text, ColourValue band)
 {
     label.setText(text);
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, ResolveColour(ContrastTextColour(band)));
-    label.setPalette(palette);
+    // A palette set again, even the same, costs the label a round of change events.
+    const QColor textColour = ResolveColour(ContrastTextColour(band));
+    if (label.palette().color(QPalette::WindowText) != textColour) {
+        QPalette palette = label.palette();
+        palette.setColor(QPalette::WindowText, textColour);
+        label.setPalette(palette);
+    }
     label.resize(label.sizeHint().width(), label.height());
 }
 

@@ -4,6 +4,8 @@
 #include "core/twips.h"
 
 #include <QPainter>
+#include <QVarLengthArray>
+#include <cstring>
 
 namespace {
 
@@ -56,17 +58,22 @@ void PictureBox::Cls()
     update();
 }
 
-// Boxes are filled row by row straight into the image: a palette is hundreds of them, and a
-// painter opened for each would cost more than all the filling.
+// Boxes are filled straight into the image: a palette is hundreds of them, and a painter opened
+// for each would cost more than all the filling. The first row is filled, the others copied.
 void PictureBox::Fill(const QRect &pixels, QRgb rgb)
 {
     QImage &image = Surface();
     const QRect clipped = pixels & image.rect();
-    for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
-        QRgb *row = reinterpret_cast<QRgb *>(image.scanLine(y));
-        std::fill(row + clipped.left(), row + clipped.right() + 1, rgb);
-    }
-    update();
+    if (clipped.isEmpty())
+        return;
+    uchar *bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    auto *first = reinterpret_cast<QRgb *>(bits + clipped.top() * stride) + clipped.left();
+    std::fill_n(first, clipped.width(), rgb);
+    for (int y = clipped.top() + 1; y <= clipped.bottom(); ++y)
+        std::memcpy(reinterpret_cast<QRgb *>(bits + y * stride) + clipped.left(), first,
+                    clipped.width() * sizeof(QRgb));
+    update(clipped);
 }
 
 void PictureBox::FilledBox(int x1, int y1, int x2, int y2, ColourValue colour)
@@ -108,7 +115,7 @@ ColourValue PictureBox::PixelColour(QPoint pixel) const
 }
 
 // Each target pixel shows the picture's pixel its top-left corner falls on, as a stretch copy
-// without smoothing does; the rows and columns are walked once each.
+// without smoothing does. Rows that show the same picture row are copied whole.
 void PictureBox::PaintPicture(const QImage &picture, const QRect &pixels)
 {
     QImage &image = Surface();
@@ -116,12 +123,25 @@ void PictureBox::PaintPicture(const QImage &picture, const QRect &pixels)
     if (picture.isNull() || clipped.isEmpty())
         return;
     const QImage source = picture.convertToFormat(QImage::Format_RGB32);
+    QVarLengthArray<int, 256> columns(clipped.width());
+    for (int x = clipped.left(); x <= clipped.right(); ++x)
+        columns[x - clipped.left()] = (x - pixels.left()) * source.width() / pixels.width();
+    uchar *bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    int shownRow = -1;
+    const QRgb *shown = nullptr;
     for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
         const int sy = (y - pixels.top()) * source.height() / pixels.height();
+        auto *to = reinterpret_cast<QRgb *>(bits + y * stride) + clipped.left();
+        if (sy == shownRow) {
+            std::memcpy(to, shown, clipped.width() * sizeof(QRgb));
+            continue;
+        }
         const auto *from = reinterpret_cast<const QRgb *>(source.constScanLine(sy));
-        auto *to = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = clipped.left(); x <= clipped.right(); ++x)
-            to[x] = 0xFF000000 | from[(x - pixels.left()) * source.width() / pixels.width()];
+        for (qsizetype i = 0; i < columns.size(); ++i)
+            to[i] = 0xFF000000 | from[columns[i]];
+        shownRow = sy;
+        shown = to;
     }
     update(clipped);
 }

@@ -87,13 +87,23 @@ void FinderDrag::MouseMove(int button, int, int, int)
 
 void FinderDrag::Take(ColourValue colour)
 {
+    // The texts of every part are made once: a drag shows them at every movement.
+    struct PartTexts
+    {
+        QString value, fraction, percent;
+    };
+    static const std::array<PartTexts, 256> texts = [] {
+        std::array<PartTexts, 256> texts;
+        for (int part = 0; part < 256; ++part)
+            texts[part] = {QString::number(part), RedFloatText(part, 3),
+                           PercentText(part) + QLatin1Char('%')};
+        return texts;
+    }();
     const int parts[] = {RedOf(colour), GreenOf(colour), BlueOf(colour)};
-    const QString fractions[] = {RedFloatText(colour, 3), GreenFloatText(colour, 3),
-                                 BlueFloatText(colour, 3)};
     for (int i = 0; i < 3; ++i) {
-        m_controls.values[i]->setText(QString::number(parts[i]));
-        m_controls.fractions[i]->setText(fractions[i]);
-        m_controls.percents[i]->setText(PercentText(parts[i]) + QLatin1Char('%'));
+        m_controls.values[i]->setText(texts[parts[i]].value);
+        m_controls.fractions[i]->setText(texts[parts[i]].fraction);
+        m_controls.percents[i]->setText(texts[parts[i]].percent);
     }
     SetCurrentColour(*m_controls.picMain, *m_controls.lblHexName[0], *m_controls.lblHexName[1],
                      colour, 0, 0);

@@ -1,0 +1,105 @@
+// One movement step of a finder drag (sample, readouts, current colour; the repaint excluded)
+// against its physical limit, one raw 7 × 7 image read from the X server, interleaved on one
+// connection to a private X server. Allocations are counted per step.
+//
+//   bench_finder --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+#include "app/frmmain.h"
+#include "finder/screensource.h"
+#include "settings/backend_file.h"
+#include "settings/schema.h"
+#include "xserver.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <atomic>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <vector>
+#include <xcb/xcb.h>
+
+namespace {
+
+std::atomic<long> g_allocations = 0;
+
+frmMain *g_window = nullptr;
+
+xcb_connection_t *g_connection = nullptr;
+xcb_window_t g_root = 0;
+
+// The floor: one 7 × 7 image read from the X server, one round trip.
+void RawImageRead()
+{
+    std::free(xcb_get_image_reply(
+        g_connection,
+        xcb_get_image(g_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, g_root, 100, 100, 7, 7, ~0u),
+        nullptr));
+}
+
+double Median(std::vector<double> values)
+{
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
+}
+
+// Each iteration times one step and one raw read right after it, so that both meet the same
+// load on a shared machine; the counters are the medians and their ratio.
+void FinderStepAgainstRawRead(benchmark::State &state)
+{
+    using Clock = std::chrono::steady_clock;
+    g_window->imgLocator_MouseDown(1, 0, 240, 240);
+    std::vector<double> steps, reads;
+    long allocations = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        const long before = g_allocations;
+        g_window->imgLocator_MouseMove(1, 0, 240, 240);
+        allocations += g_allocations - before;
+        const auto stepped = Clock::now();
+        RawImageRead();
+        const auto read = Clock::now();
+        steps.push_back(std::chrono::duration<double, std::micro>(stepped - start).count());
+        reads.push_back(std::chrono::duration<double, std::micro>(read - stepped).count());
+    }
+    g_window->imgLocator_MouseUp(1, 0, 240, 240);
+    const double step = Median(steps), raw = Median(reads);
+    state.counters["step_us"] = step;
+    state.counters["raw_read_us"] = raw;
+    state.counters["ratio"] = step / raw;
+    state.counters["allocations_per_step"] = double(allocations) / double(steps.size());
+}
+BENCHMARK(FinderStepAgainstRawRead)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+// Every allocation of the process passes here, Qt's included.
+extern "C" void *__libc_malloc(size_t size);
+extern "C" void *malloc(size_t size)
+{
+    ++g_allocations;
+    return __libc_malloc(size);
+}
+
+int main(int argc, char **argv)
+{
+    setenv("DISPLAY", StartXServer().c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    unsetenv("WAYLAND_DISPLAY");
+    QApplication app(argc, argv);
+    QTemporaryDir folder;
+    SetSettingsBackend(std::make_unique<FileBackend>(folder.filePath("registry.reg")));
+    for (const QString &key : {Schema::ProgramKey, Schema::SettingsKey, Schema::ColoursKey})
+        CreateKey(key);
+    SetScreenSource(DesktopScreenSource());
+    g_connection = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    g_root = xcb_setup_roots_iterator(xcb_get_setup(g_connection)).data->root;
+    frmMain window;
+    window.show();
+    QApplication::processEvents();
+    g_window = &window;
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

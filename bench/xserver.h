@@ -1,0 +1,50 @@
+#pragma once
+
+// A private X server for a benchmark: Xvfb on a free display, without resets between clients,
+// ended when the benchmark exits.
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+inline pid_t g_xServer = 0;
+
+inline void StopXServer()
+{
+    if (g_xServer > 0) {
+        kill(g_xServer, SIGTERM);
+        waitpid(g_xServer, nullptr, 0);
+        g_xServer = 0;
+    }
+}
+
+// Starts the server and returns its display name.
+inline std::string StartXServer()
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        std::exit(1);
+    g_xServer = fork();
+    if (g_xServer == 0) {
+        close(fds[0]);
+        const std::string fd = std::to_string(fds[1]);
+        if (!std::freopen("/dev/null", "w", stderr))
+            _exit(127);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-noreset", "-nolisten", "tcp", "-screen",
+               "0", "1024x768x24", static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    std::atexit(StopXServer);
+    char buffer[32] = {};
+    const ssize_t got = read(fds[0], buffer, sizeof buffer - 1);
+    close(fds[0]);
+    if (got <= 0) {
+        std::fprintf(stderr, "Xvfb did not start\n");
+        std::exit(1);
+    }
+    return ":" + std::to_string(std::atoi(buffer));
+}
