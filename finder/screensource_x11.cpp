@@ -98,8 +98,6 @@ public:
         qApp->installNativeEventFilter(this);
     }
 
-    ~X11Source() override { qApp->removeNativeEventFilter(this); }
-
     bool nativeEventFilter(const QByteArray &, void *message, qintptr *) override
     {
         const auto *event = static_cast<const xcb_generic_event_t *>(message);
