@@ -6,6 +6,7 @@
 #include "core/twips.h"
 #include "finder/finderdrag.h"
 
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -27,7 +28,9 @@ void frmMain::CreateFinder()
     imgLocator->setObjectName(QStringLiteral("imgLocator"));
     imgLocator->setAccessibleName(tr("Finder"));
     imgLocator->setToolTip(tr("Click and Drag"));
-    imgLocator->setPixmap(QPixmap(QStringLiteral(":/locator.png")));
+    // The icon has a picture for scaled screens too (locator@2x.png).
+    imgLocator->setPixmap(
+        QIcon(QStringLiteral(":/locator.png")).pixmap(QSize(32, 32), devicePixelRatioF()));
     imgLocator->setAlignment(Qt::AlignCenter);
     imgLocator->setGeometry(TwipsToPixels(405), TwipsToPixels(405), TwipsToPixels(480),
                             TwipsToPixels(480));

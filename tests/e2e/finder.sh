@@ -14,9 +14,9 @@ xsetroot -solid '#3366cc'
 # At a scale factor of 2 the arrow keys still move the pointer by one device pixel.
 for factor in 1 2; do
     # Instant copy with quotes and pound sign; toolbar, status bar and palette hidden, so that
-    # the finder icon lies at a fixed place above the window's bottom edge.
-    write_settings '"Splash"=dword:00000000' '"Copy"=dword:0000004b' '"View"=dword:00000000' \
-        '"Left"=dword:00001770' '"Top"=dword:00000bb8'
+    # the finder icon lies at a fixed place above the window's bottom edge. The window is
+    # centred, clear of the colour taken at the screen's top-left.
+    write_settings '"Splash"=dword:00000000' '"Copy"=dword:0000004b' '"View"=dword:00000000'
     QT_SCALE_FACTOR=$factor "$program" &
     pid=$!
     pids+=("$pid")
