@@ -35,6 +35,9 @@ bool FinderDrag::Dragging() const
 void FinderDrag::MouseDown(int button, int, int, int)
 {
     const bool pressedAgain = Dragging();
+    // One question to the desktop at a time; its answer ends the pick.
+    if (pressedAgain && !CurrentScreenSource())
+        return;
     m_history.Apply(Record, *m_controls.picMain, *m_controls.lblHexName[0],
                     *m_controls.lblHexName[1]);
     m_controls.imgLocator->hide();
