@@ -147,6 +147,10 @@ private slots:
         const QString name = "portal" + QString::number(response);
         QDBusConnection bus =
             QDBusConnection::connectToBus(qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"), name);
+        const auto leave = qScopeGuard([&] {
+            bus.unregisterService("org.freedesktop.portal.Desktop");
+            QDBusConnection::disconnectFromBus(name);
+        });
         FakePortal served(bus);
         served.response = response;
         served.colour = {1.0, 0.4, 0.0};
