@@ -6,6 +6,7 @@
 #include "core/systemcolours.h"
 #include "settings/backend_file.h"
 #include "settings/schema.h"
+#include "tests/freshsettings.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -78,11 +79,7 @@ class tst_frmMain : public QObject
 private slots:
     void init()
     {
-        QFile::remove(FilePath());
-        SetSettingsBackend(std::make_unique<FileBackend>(FilePath()));
-        for (const QString &key :
-             {Schema::ProgramKey, Schema::PositionKey, Schema::SettingsKey, Schema::ColoursKey})
-            CreateKey(key);
+        UseFreshSettings(FilePath());
         SetPrompts(&m_prompts);
         m_prompts = {};
     }

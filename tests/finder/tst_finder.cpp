@@ -5,6 +5,7 @@
 #include "finder/screensource.h"
 #include "settings/backend_file.h"
 #include "settings/schema.h"
+#include "tests/freshsettings.h"
 
 #include <QClipboard>
 #include <QCursor>
@@ -86,11 +87,7 @@ private slots:
 
     void init()
     {
-        QFile::remove(m_dir.filePath("registry.reg"));
-        SetSettingsBackend(std::make_unique<FileBackend>(m_dir.filePath("registry.reg")));
-        for (const QString &key :
-             {Schema::ProgramKey, Schema::PositionKey, Schema::SettingsKey, Schema::ColoursKey})
-            CreateKey(key);
+        UseFreshSettings(m_dir.filePath("registry.reg"));
         SaveValue(Schema::Copy, 75); // instant copy, quotes and pound sign
         m_screen = FakeScreen();
         m_screen.Fill(0);

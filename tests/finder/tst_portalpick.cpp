@@ -3,6 +3,7 @@
 #include "finder/screensource.h"
 #include "settings/backend_file.h"
 #include "settings/schema.h"
+#include "tests/freshsettings.h"
 
 #include <QClipboard>
 #include <QDBusConnection>
@@ -115,11 +116,7 @@ private slots:
 
     void init()
     {
-        QFile::remove(m_dir.filePath("registry.reg"));
-        SetSettingsBackend(std::make_unique<FileBackend>(m_dir.filePath("registry.reg")));
-        for (const QString &key :
-             {Schema::ProgramKey, Schema::PositionKey, Schema::SettingsKey, Schema::ColoursKey})
-            CreateKey(key);
+        UseFreshSettings(m_dir.filePath("registry.reg"));
         SaveValue(Schema::Copy, 75); // instant copy, quotes and pound sign
         SetScreenSource(nullptr);
         QGuiApplication::clipboard()->setText("untouched");
