@@ -42,8 +42,10 @@ const ScreenPlace *Nearest(const QList<ScreenPlace> &screens, QPointF point, boo
 
 QList<ScreenPlace> ScreenPlaces()
 {
+    const QList<QScreen *> screens = QGuiApplication::screens();
     QList<ScreenPlace> places;
-    for (const QScreen *screen : QGuiApplication::screens())
+    places.reserve(screens.size());
+    for (const QScreen *screen : screens)
         places.append({screen->geometry(), screen->devicePixelRatio()});
     return places;
 }

@@ -157,22 +157,21 @@ public:
             shown |= wanted & monitor;
             whole = whole || monitor.contains(wanted);
         }
-        QImage block(BlockSize, BlockSize, QImage::Format_RGB32);
-        block.fill(Qt::black);
         if (shown.isEmpty())
-            return block;
+            return BlackBlock();
         xcb_get_image_reply_t *reply = xcb_get_image_reply(
             m_connection,
             xcb_get_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, m_root, qint16(shown.x()),
                           qint16(shown.y()), quint16(shown.width()), quint16(shown.height()), ~0u),
             nullptr);
         if (!reply)
-            return block;
+            return BlackBlock();
         const QImage image(xcb_get_image_data(reply), shown.width(), shown.height(),
                            xcb_get_image_data_length(reply) / shown.height(), QImage::Format_RGB32,
                            std::free, reply);
         if (whole)
             return image;
+        QImage block = BlackBlock();
         for (const QRect &monitor : monitors) {
             const QRect part = shown & monitor;
             for (int y = part.top(); y <= part.bottom(); ++y)
@@ -184,6 +183,13 @@ public:
     }
 
 private:
+    static QImage BlackBlock()
+    {
+        QImage block(BlockSize, BlockSize, QImage::Format_RGB32);
+        block.fill(Qt::black);
+        return block;
+    }
+
     // The screens in the server's own pixels, which Qt's logical geometries cannot always give
     // exactly: asked again whenever Qt's screens change.
     const QList<QRect> &Monitors()
