@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+class QDBusServiceWatcher;
+
 // Asks the desktop to let the user pick a colour from the screen, where the desktop lets no
 // program read the screen itself (Wayland). The answer comes later, as exactly one of the signals;
 // the window stays responsive meanwhile.
@@ -26,7 +28,10 @@ private slots:
     void Response(uint response, const QVariantMap &results);
 
 private:
+    void Listen(const QString &request);
     void Disconnect();
 
+    // The request being answered; empty when none is.
     QString m_request;
+    QDBusServiceWatcher *m_portalWatcher = nullptr;
 };

@@ -8,6 +8,7 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
 
 namespace {
 
@@ -28,14 +29,24 @@ void PortalPick::Start()
         QMetaObject::invokeMethod(this, &PortalPick::Unavailable, Qt::QueuedConnection);
         return;
     }
+    // A portal that leaves the bus while the user picks (it crashed or restarted) will not
+    // answer any more.
+    if (!m_portalWatcher) {
+        m_portalWatcher = new QDBusServiceWatcher(
+            PortalService, bus, QDBusServiceWatcher::WatchForUnregistration, this);
+        connect(m_portalWatcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] {
+            if (!m_request.isEmpty()) {
+                Disconnect();
+                emit Unavailable();
+            }
+        });
+    }
     // The answer comes as a signal of a request object whose path follows from the token; it is
     // listened for before asking, so that no answer can come first.
     static int requests = 0;
     const QString token = QStringLiteral("pigmenta%1").arg(++requests);
-    m_request = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
-                    .arg(bus.baseService().mid(1).replace(u'.', u'_'), token);
-    bus.connect(QString(), m_request, RequestInterface, QStringLiteral("Response"), this,
-                SLOT(Response(uint, QVariantMap)));
+    Listen(QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
+               .arg(bus.baseService().mid(1).replace(u'.', u'_'), token));
 
     QDBusMessage call = QDBusMessage::createMethodCall(
         PortalService, QStringLiteral("/org/freedesktop/portal/desktop"),
@@ -51,19 +62,26 @@ void PortalPick::Start()
         } else if (reply.value().path() != m_request) {
             // A portal older than request tokens names its own request object.
             Disconnect();
-            m_request = reply.value().path();
-            QDBusConnection::sessionBus().connect(QString(), m_request, RequestInterface,
-                                                  QStringLiteral("Response"), this,
-                                                  SLOT(Response(uint, QVariantMap)));
+            Listen(reply.value().path());
         }
     });
 }
 
+// Only the portal's own answers are taken.
+void PortalPick::Listen(const QString &request)
+{
+    m_request = request;
+    QDBusConnection::sessionBus().connect(PortalService, m_request, RequestInterface,
+                                          QStringLiteral("Response"), this,
+                                          SLOT(Response(uint, QVariantMap)));
+}
+
 void PortalPick::Disconnect()
 {
-    QDBusConnection::sessionBus().disconnect(QString(), m_request, RequestInterface,
+    QDBusConnection::sessionBus().disconnect(PortalService, m_request, RequestInterface,
                                              QStringLiteral("Response"), this,
                                              SLOT(Response(uint, QVariantMap)));
+    m_request.clear();
 }
 
 void PortalPick::Response(uint response, const QVariantMap &results)

@@ -8,5 +8,3 @@ void PortalPick::Start()
 }
 
 void PortalPick::Response(uint, const QVariantMap &) {}
-
-void PortalPick::Disconnect() {}

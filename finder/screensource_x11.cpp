@@ -20,6 +20,8 @@ namespace {
 // full sequence number after the 32-byte header, so the root position starts at byte 36.
 constexpr quint16 XI_ButtonPress = 4;
 constexpr quint16 XI_Motion = 6;
+constexpr quint16 XI_TouchBegin = 18; // a finger moves the pointer of a drag too
+constexpr quint16 XI_TouchEnd = 20;
 constexpr int XIRootOffset = 36;
 constexpr quint8 RRGetMonitors = 42;
 
@@ -112,8 +114,10 @@ public:
         }
         case XCB_GE_GENERIC: {
             const auto *generic = static_cast<const xcb_ge_generic_event_t *>(message);
-            if (m_input && generic->extension == m_input && generic->event_type >= XI_ButtonPress &&
-                generic->event_type <= XI_Motion) {
+            const quint16 type = generic->event_type;
+            if (m_input && generic->extension == m_input &&
+                ((type >= XI_ButtonPress && type <= XI_Motion) ||
+                 (type >= XI_TouchBegin && type <= XI_TouchEnd))) {
                 // A device event's root position, in 16.16 fixed point after the header.
                 qint32 root[2];
                 std::memcpy(root, static_cast<const char *>(message) + XIRootOffset, sizeof root);
@@ -127,22 +131,18 @@ public:
 
     QPoint CursorPos() override
     {
-        if (!m_hotSpot) {
-            // Before the first pointer event reaches the program, the server is asked once.
-            xcb_query_pointer_reply_t *reply = xcb_query_pointer_reply(
-                m_connection, xcb_query_pointer(m_connection, m_root), nullptr);
-            m_hotSpot = reply ? QPoint(reply->root_x, reply->root_y) : QPoint();
-            std::free(reply);
-        }
+        // Before the first pointer event reaches the program, the server is asked once.
+        if (!m_hotSpot)
+            m_hotSpot = PointerAsTheServerHasIt();
         return *m_hotSpot;
     }
 
+    // The server keeps the pointer on its screens, so where the pointer went is asked back.
     void SetCursorPos(QPoint point) override
     {
         xcb_warp_pointer(m_connection, XCB_NONE, m_root, 0, 0, 0, 0, qint16(point.x()),
                          qint16(point.y()));
-        xcb_flush(m_connection);
-        m_hotSpot = point;
+        m_hotSpot = PointerAsTheServerHasIt();
     }
 
     QImage ReadBlock(QPoint topLeft) override
@@ -159,13 +159,19 @@ public:
         }
         if (shown.isEmpty())
             return BlackBlock();
+        xcb_generic_error_t *error = nullptr;
         xcb_get_image_reply_t *reply = xcb_get_image_reply(
             m_connection,
             xcb_get_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, m_root, qint16(shown.x()),
                           qint16(shown.y()), quint16(shown.width()), quint16(shown.height()), ~0u),
-            nullptr);
-        if (!reply)
+            &error);
+        // An error (the screens changed under the request) or a short reply reads as black.
+        std::free(error);
+        if (!reply ||
+            xcb_get_image_data_length(reply) < shown.width() * shown.height() * int(sizeof(QRgb))) {
+            std::free(reply);
             return BlackBlock();
+        }
         const QImage image(xcb_get_image_data(reply), shown.width(), shown.height(),
                            xcb_get_image_data_length(reply) / shown.height(), QImage::Format_RGB32,
                            std::free, reply);
@@ -183,6 +189,15 @@ public:
     }
 
 private:
+    QPoint PointerAsTheServerHasIt()
+    {
+        xcb_query_pointer_reply_t *reply =
+            xcb_query_pointer_reply(m_connection, xcb_query_pointer(m_connection, m_root), nullptr);
+        const QPoint pointer = reply ? QPoint(reply->root_x, reply->root_y) : QPoint();
+        std::free(reply);
+        return pointer;
+    }
+
     static QImage BlackBlock()
     {
         QImage block(BlockSize, BlockSize, QImage::Format_RGB32);
@@ -235,7 +250,7 @@ ScreenSource *DesktopScreenSource()
     // Under a Wayland session an X client sees only the other X clients' windows, so the
     // desktop's picker is the only way to every pixel there too.
     if (platform.startsWith(QLatin1String("wayland")) ||
-        qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return nullptr;
     if (auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
         xcb_connection_t *connection = x11->connection();

@@ -52,6 +52,7 @@ public:
 
     uint response = 0;
     PortalColour colour{};
+    bool answers = true;
     int picks = 0;
 
 public slots:
@@ -62,6 +63,8 @@ public slots:
         const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
                                  .arg(message.service().mid(1).replace(u'.', u'_'),
                                       options.value("handle_token").toString());
+        if (!answers)
+            return QDBusObjectPath(path);
         QTimer::singleShot(50, this, [this, path] {
             QDBusMessage answer =
                 QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response");
@@ -184,6 +187,26 @@ private slots:
         w.mnuColour[70]->trigger();
         QCOMPARE(Current(w), RgbColour(1, 2, 3));
         QVERIFY(!w.mnuColour[70]->isEnabled()); // one undo entry for the one pick
+    }
+
+    // A portal that leaves the bus while the user picks gives the finder back.
+    void portalLeaves()
+    {
+        QDBusConnection bus = QDBusConnection::connectToBus(
+            qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"), "leaving");
+        const auto leave = qScopeGuard([] { QDBusConnection::disconnectFromBus("leaving"); });
+        FakePortal served(bus);
+        served.answers = false;
+        QVERIFY(bus.registerObject("/org/freedesktop/portal/desktop", &served,
+                                   QDBusConnection::ExportAllSlots));
+        QVERIFY(bus.registerService("org.freedesktop.portal.Desktop"));
+        frmMain w;
+        w.imgLocator_MouseDown(1, 0, 240, 240);
+        QTRY_COMPARE(served.picks, 1);
+        QVERIFY(w.imgLocator->isHidden());
+        bus.unregisterService("org.freedesktop.portal.Desktop");
+        QTRY_VERIFY(!w.imgLocator->isHidden());
+        QCOMPARE(w.stbPanel[1]->text(), "Picking from the screen is not available here");
     }
 
     void noPortal()

@@ -193,6 +193,18 @@ private slots:
             m_x11->SetCursorPos(origin + offset);
             QTRY_COMPARE(PointerAsXdotoolSees(), origin + offset);
         }
+        // Beyond the desktop's edges the server keeps the pointer on it, and the hot spot
+        // follows the pointer, not the wish.
+        QRect desktop;
+        for (const QRect &monitor : m_monitors)
+            desktop |= monitor;
+        for (QPoint beyond :
+             {desktop.topLeft() - QPoint(1, 0), desktop.topLeft() - QPoint(0, 3),
+              desktop.bottomRight() + QPoint(0, 1), desktop.bottomRight() + QPoint(10, 10)}) {
+            m_x11->SetCursorPos(beyond);
+            QCOMPARE(m_x11->CursorPos(), PointerAsXdotoolSees());
+            QVERIFY(desktop.contains(m_x11->CursorPos()));
+        }
     }
 };
 
