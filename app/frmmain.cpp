@@ -4,6 +4,7 @@
 #include "core/currentcolour.h"
 #include "core/picturebox.h"
 #include "core/twips.h"
+#include "finder/finderdrag.h"
 #include "palettes/drawpalette.h"
 #include "settings/schema.h"
 #include "settings/strings.h"
@@ -21,9 +22,6 @@ namespace {
 
 // The client area is this wide; the width never changes.
 constexpr int ClientWidth = 3360;
-
-// The magnified view's back colour, the system colour of a button's highlight.
-constexpr ColourValue FinderBackColour = ColourValue(0x80000014);
 
 void SetTwipsGeometry(QWidget *control, int left, int top, int width, int height)
 {

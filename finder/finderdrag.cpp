@@ -14,9 +14,6 @@
 
 namespace {
 
-// The view's back colour, the system colour of a button's highlight.
-constexpr ColourValue FinderBackColour = ColourValue(0x80000014);
-
 // Where the instant copy comes from: the finder.
 constexpr int FinderSource = 6;
 

@@ -12,6 +12,9 @@ class QWidget;
 class SwatchHistory;
 struct CopyOptions;
 
+// The magnified view's back colour, the system colour of a button's highlight.
+inline constexpr ColourValue FinderBackColour = ColourValue(0x80000014);
+
 // The controls of the main window that the finder reads and writes.
 struct FinderControls
 {
