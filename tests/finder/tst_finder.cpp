@@ -163,17 +163,18 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
-    // The Part's worked example and a fraction that keeps three places.
+    // The hot spot at (100, 200) over FF6600, and a fraction that keeps three places.
     void readouts_data()
     {
         QTest::addColumn<QPoint>("hotSpot");
         QTest::addColumn<ColourValue>("colour");
         QTest::addColumn<QStringList>("readouts");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("worked example") << QPoint(100, 200) << RgbColour(255, 102, 0)
-                                        << QStringList{"100", "200", "255",  "102", "0", "1.0",
-                                                       "0.4", "0.0", "100%", "40%", "0%"}
-                                        << "FF6600";
+        QTest::newRow("FF6600 under (103, 203)")
+            << QPoint(100, 200) << RgbColour(255, 102, 0)
+            << QStringList{"100", "200", "255",  "102", "0", "1.0",
+                           "0.4", "0.0", "100%", "40%", "0%"}
+            << "FF6600";
         QTest::newRow("left of and above the primary screen")
             << QPoint(-1920, -5) << RgbColour(128, 0, 1)
             << QStringList{"-1920", "-5",    "128", "0",  "1", "0.502",
