@@ -137,6 +137,7 @@ void frmMain::CreateControls()
     picPalette->setObjectName(QStringLiteral("picPalette"));
     picPalette->setAccessibleName(tr("Palette"));
     SetTwipsGeometry(picPalette, 60, 3870, 3255, 1530);
+    CreatePalettePointer();
 }
 
 void frmMain::Form_Load()

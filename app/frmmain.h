@@ -8,6 +8,7 @@
 #include <array>
 
 class FinderDrag;
+class PalettePointer;
 class PictureBox;
 class QGroupBox;
 class QLabel;
@@ -42,6 +43,15 @@ public:
     void imgLocator_MouseDown(int Button, int Shift, int X, int Y);
     void imgLocator_MouseMove(int Button, int Shift, int X, int Y);
     void imgLocator_MouseUp(int Button, int Shift, int X, int Y);
+    void picPalette_MouseDown(int Button, int Shift, int X, int Y);
+    void picPalette_MouseMove(int Button, int Shift, int X, int Y);
+    void picPalette_MouseUp(int Button, int Shift, int X, int Y);
+    void picMain_MouseDown(int Button, int Shift, int X, int Y);
+    void picMain_MouseMove(int Button, int Shift, int X, int Y);
+    void picMain_MouseUp(int Button, int Shift, int X, int Y);
+    void lblHexName_MouseDown(int Index, int Button, int Shift, int X, int Y);
+    void lblHexName_MouseMove(int Index, int Button, int Shift, int X, int Y);
+    void lblHexName_MouseUp(int Index, int Button, int Shift, int X, int Y);
 
     // Controls, named as in the window's design.
     QToolBar *tlbMain;
@@ -79,6 +89,8 @@ private:
     void CreateStatusBar();
     void CreateFinder();
     bool FinderEvent(QObject *watched, QEvent *event);
+    void CreatePalettePointer();
+    bool PaletteEvent(QObject *watched, QEvent *event);
     void PlaceWindow();
 
     void ChoosePalette(int kind);
@@ -91,5 +103,6 @@ private:
     void ShowManual();
 
     FinderDrag *m_finder = nullptr;
+    PalettePointer *m_palette = nullptr;
     bool m_unloaded = false;
 };

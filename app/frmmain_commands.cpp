@@ -249,7 +249,7 @@ void frmMain::CreateStatusBar()
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (FinderEvent(watched, event))
+    if (FinderEvent(watched, event) || PaletteEvent(watched, event))
         return true;
     if (event->type() == QEvent::MouseButtonDblClick) {
         for (int panel = 1; panel <= 3; ++panel) {

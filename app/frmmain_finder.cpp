@@ -2,6 +2,7 @@
 // finder's handlers.
 
 #include "app/frmmain.h"
+#include "app/mouseevent.h"
 #include "core/picturebox.h"
 #include "core/twips.h"
 #include "finder/finderdrag.h"
@@ -10,17 +11,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-
-namespace {
-
-// Shift as a bit set: 1 Shift, 2 Ctrl, 4 Alt.
-int ShiftOf(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-           (modifiers & Qt::AltModifier ? 4 : 0);
-}
-
-} // namespace
 
 void frmMain::CreateFinder()
 {
@@ -76,18 +66,15 @@ bool frmMain::FinderEvent(QObject *watched, QEvent *event)
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        const QPointF at = imgLocator->mapFromGlobal(mouse->globalPosition()) * TwipsPerPixel();
-        const int shift = ShiftOf(mouse->modifiers());
-        const int x = qRound(at.x());
-        const int y = qRound(at.y());
-        if (event->type() == QEvent::MouseMove && mouse->buttons() == Qt::NoButton)
+        const auto [button, shift, x, y] = MouseArgumentsOf(*mouse, *imgLocator);
+        if (event->type() == QEvent::MouseMove && button == 0)
             imgLocator_MouseUp(0, shift, x, y); // the release went elsewhere
         else if (event->type() == QEvent::MouseMove)
-            imgLocator_MouseMove(int(mouse->buttons()), shift, x, y);
+            imgLocator_MouseMove(button, shift, x, y);
         else if (event->type() == QEvent::MouseButtonRelease)
-            imgLocator_MouseUp(int(mouse->button()), shift, x, y);
+            imgLocator_MouseUp(button, shift, x, y);
         else
-            imgLocator_MouseDown(int(mouse->button()), shift, x, y);
+            imgLocator_MouseDown(button, shift, x, y);
         return true;
     }
     case QEvent::KeyPress: {

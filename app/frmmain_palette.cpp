@@ -1,0 +1,98 @@
+// The palette and the current-colour display under the pointer: picking, and dragging colours
+// onto the custom palette, routed to the window's handlers.
+
+#include "app/frmmain.h"
+#include "app/mouseevent.h"
+#include "core/picturebox.h"
+#include "core/twips.h"
+#include "palettes/palettepointer.h"
+
+#include <QLabel>
+
+void frmMain::CreatePalettePointer()
+{
+    m_palette = new PalettePointer(*picPalette, *picMain, lblHexName, History, Settings.copyOptions,
+                                   Settings.currentPalette, this);
+    connect(m_palette, &PalettePointer::StatusMessage, this, &frmMain::StatusMessage);
+    picPalette->setCursor(PaletteCursor(104));
+    // Hovering changes the pointer over the custom palette's swatches.
+    picPalette->setMouseTracking(true);
+    for (QWidget *control :
+         {static_cast<QWidget *>(picPalette), static_cast<QWidget *>(picMain),
+          static_cast<QWidget *>(lblHexName[0]), static_cast<QWidget *>(lblHexName[1])})
+        control->installEventFilter(this);
+}
+
+void frmMain::picPalette_MouseDown(int Button, int Shift, int X, int Y)
+{
+    m_palette->picPalette_MouseDown(Button, Shift, X, Y);
+}
+
+void frmMain::picPalette_MouseMove(int Button, int Shift, int X, int Y)
+{
+    m_palette->picPalette_MouseMove(Button, Shift, X, Y);
+}
+
+void frmMain::picPalette_MouseUp(int Button, int Shift, int X, int Y)
+{
+    m_palette->picPalette_MouseUp(Button, Shift, X, Y);
+}
+
+void frmMain::picMain_MouseDown(int Button, int Shift, int X, int Y)
+{
+    m_palette->picMain_MouseDown(Button, Shift, X, Y);
+}
+
+void frmMain::picMain_MouseMove(int Button, int Shift, int X, int Y)
+{
+    m_palette->picMain_MouseMove(Button, Shift, X, Y);
+}
+
+void frmMain::picMain_MouseUp(int Button, int Shift, int X, int Y)
+{
+    m_palette->picMain_MouseUp(Button, Shift, X, Y);
+}
+
+// A press on a caption counts where the pointer is on the display under it.
+void frmMain::lblHexName_MouseDown(int, int Button, int Shift, int, int)
+{
+    const QPoint at = picMain->mapFromGlobal(QCursor::pos());
+    picMain_MouseDown(Button, Shift, PixelsToTwips(at.x()), PixelsToTwips(at.y()));
+}
+
+void frmMain::lblHexName_MouseMove(int, int Button, int Shift, int X, int Y)
+{
+    picMain_MouseMove(Button, Shift, X, Y);
+}
+
+void frmMain::lblHexName_MouseUp(int, int Button, int Shift, int X, int Y)
+{
+    picMain_MouseUp(Button, Shift, X, Y);
+}
+
+bool frmMain::PaletteEvent(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease)
+        return false;
+    const int index = watched == lblHexName[0] ? 0 : watched == lblHexName[1] ? 1 : -1;
+    if (watched != picPalette && watched != picMain && index < 0)
+        return false;
+    const auto [button, shift, x, y] =
+        MouseArgumentsOf(*static_cast<QMouseEvent *>(event), *static_cast<QWidget *>(watched));
+    const bool down = type == QEvent::MouseButtonPress, up = type == QEvent::MouseButtonRelease;
+    if (watched == picPalette)
+        down ? picPalette_MouseDown(button, shift, x, y)
+        : up ? picPalette_MouseUp(button, shift, x, y)
+             : picPalette_MouseMove(button, shift, x, y);
+    else if (watched == picMain)
+        down ? picMain_MouseDown(button, shift, x, y)
+        : up ? picMain_MouseUp(button, shift, x, y)
+             : picMain_MouseMove(button, shift, x, y);
+    else
+        down ? lblHexName_MouseDown(index, button, shift, x, y)
+        : up ? lblHexName_MouseUp(index, button, shift, x, y)
+             : lblHexName_MouseMove(index, button, shift, x, y);
+    return true;
+}

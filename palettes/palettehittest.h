@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QPoint>
+
+class PictureBox;
+
+// Which cell of a palette lies under a point, given in twips of the palette box. The grids are
+// those of the names (30), system (40) and custom (50) palettes at the box's fixed size; points
+// on a grid line fall to the cell the drawing gives them.
+
+// The cell index under at, or -1 off the grid; -1 for the other palettes.
+[[nodiscard]] int PaletteHitTest(int kind, const PictureBox &picPalette, QPoint at);
+
+// Whether at lies strictly inside the colour of the custom swatch under it (not on the 15-twip
+// border round it); false for the other palettes.
+[[nodiscard]] bool PointerInSwatch(const PictureBox &picPalette, int kind, QPoint at);
+
+// Whether custom swatch index is stored and shown as stored; false for the other palettes.
+[[nodiscard]] bool SwatchIsSaved(int kind, int index, const PictureBox &picPalette);
+
+// Where the pointer is now, in twips of the palette box.
+[[nodiscard]] QPoint PointerOnPalette(const PictureBox &picPalette);

@@ -1,0 +1,207 @@
+#include "palettes/palettepointer.h"
+
+#include "core/copyactions.h"
+#include "core/copytext.h"
+#include "core/currentcolour.h"
+#include "core/picturebox.h"
+#include "core/twips.h"
+#include "palettes/drawpalette.h"
+#include "palettes/palettehittest.h"
+#include "palettes/palettekind.h"
+#include "palettes/swatchhistory.h"
+#include "settings/schema.h"
+#include "settings/strings.h"
+
+#include <QCursor>
+#include <QLabel>
+#include <QPixmap>
+
+namespace {
+
+// The highlight that marks the swatch a colour would land on.
+constexpr ColourValue Highlight = ColourValue(0x8000000D);
+
+// The press below the names and system grids picks nothing.
+constexpr int GridBottom = 1455;
+
+// The upper band of the display, the true colour's, ends here.
+constexpr int TrueColourHalf = 500;
+
+} // namespace
+
+const QCursor &PaletteCursor(int id)
+{
+    // The pictures are among the window's resources.
+    static const std::array<QCursor, 8> cursors = [] {
+        std::array<QCursor, 8> cursors;
+        for (int i = 0; i < 6; ++i)
+            cursors[i] = QCursor(QPixmap(QStringLiteral(":/cursor-%1.png").arg(104 + i)), 8, 22);
+        cursors[6] = QCursor(QPixmap(QStringLiteral(":/cursor-110.png")), 14, 12);
+        cursors[7] = QCursor(QPixmap(QStringLiteral(":/cursor-111.png")), 10, 7);
+        return cursors;
+    }();
+    return cursors[qBound(0, id - 104, 7)];
+}
+
+PalettePointer::PalettePointer(PictureBox &picPalette, PictureBox &picMain,
+                               std::array<QLabel *, 2> lblHexName, SwatchHistory &history,
+                               const CopyOptions &options, const int &currentPalette,
+                               QObject *parent)
+    : QObject(parent), m_picPalette(picPalette), m_picMain(picMain), m_lblHexName(lblHexName),
+      m_history(history), m_options(options), m_currentPalette(currentPalette)
+{}
+
+QString PalettePointer::RgbStatusText(int x, int y) const
+{
+    const ColourValue colour = m_picPalette.Point(x, y);
+    return QStringLiteral("R:%1  G:%2  B:%3")
+        .arg(RedOf(colour))
+        .arg(GreenOf(colour))
+        .arg(BlueOf(colour));
+}
+
+// The dropper fills up on a press and empties on a release, step by step.
+void PalettePointer::Animate(bool filling)
+{
+    for (int step = 0; step < 6; ++step)
+        m_picPalette.setCursor(PaletteCursor(filling ? 104 + step : 109 - step));
+}
+
+// One pick: the colour that was current goes to the undo history, the one shown at (x, y)
+// becomes current, and with instant copy on it goes to the clipboard.
+void PalettePointer::Pick(int x, int y, int kind, int index, int source)
+{
+    m_history.Apply(Record, m_picMain, *m_lblHexName[0], *m_lblHexName[1]);
+    Animate(true);
+    SetCurrentColour(m_picMain, *m_lblHexName[0], *m_lblHexName[1], m_picPalette.Point(x, y), kind,
+                     index);
+    emit StatusMessage(RgbStatusText(x, y));
+    CopyPickedColour(m_picMain, *m_lblHexName[0], m_options, source);
+}
+
+void PalettePointer::picPalette_MouseDown(int button, int, int x, int y)
+{
+    const QPoint at = PointerOnPalette(m_picPalette);
+    const int index = PaletteHitTest(CustomPalette, m_picPalette, at);
+    const bool saved = SwatchIsSaved(CustomPalette, index, m_picPalette);
+    m_pressedInSwatch = PointerInSwatch(m_picPalette, CustomPalette, at);
+    if (button != Qt::LeftButton)
+        return;
+    switch (m_currentPalette) {
+    case CustomPalette:
+        // Only the colour of a saved swatch is taken, and the swatch may then be dragged.
+        if (m_pressedInSwatch && saved) {
+            m_dragSourceSwatch = index;
+            Pick(x, y, CustomPalette, 0, CustomPaletteCopy);
+        }
+        return;
+    case NamesPalette:
+    case SystemPalette:
+        // Below the grid nothing is picked, but the colour there is still told.
+        if (y < GridBottom)
+            Pick(x, y, m_currentPalette, PaletteHitTest(m_currentPalette, m_picPalette, at),
+                 m_currentPalette / 10);
+        else
+            emit StatusMessage(RgbStatusText(x, y));
+        break;
+    default:
+        Pick(x, y, 0, 0, m_currentPalette / 10);
+        break;
+    }
+}
+
+void PalettePointer::MarkTarget(int index)
+{
+    DrawPalette(m_picPalette, CustomPalette);
+    FillCell(index, Highlight);
+}
+
+void PalettePointer::FillCell(int index, ColourValue colour)
+{
+    const CellRectangle r = CellRect(index);
+    m_picPalette.FilledBox(r.left, r.top, r.right, r.bottom, colour);
+}
+
+void PalettePointer::picPalette_MouseMove(int button, int, int x, int y)
+{
+    const QPoint at = PointerOnPalette(m_picPalette);
+    const int index = PaletteHitTest(CustomPalette, m_picPalette, at);
+    const bool inside = PointerInSwatch(m_picPalette, CustomPalette, at);
+    const bool saved = SwatchIsSaved(CustomPalette, index, m_picPalette);
+    if (m_colourDrag) {
+        const QPoint box(PixelsToTwips(m_picPalette.width()), PixelsToTwips(m_picPalette.height()));
+        const bool over = x >= 0 && x <= box.x() && y >= 0 && y <= box.y();
+        m_picPalette.setCursor(PaletteCursor(over ? 110 : 111));
+    }
+    if (button == Qt::LeftButton) {
+        if (m_currentPalette == CustomPalette && m_pressedInSwatch && saved)
+            m_colourDrag = true;
+        if (m_colourDrag && index != -1)
+            MarkTarget(index);
+    } else if (button == Qt::NoButton) {
+        if (m_currentPalette != CustomPalette || (inside && saved))
+            m_picPalette.setCursor(PaletteCursor(104));
+        else
+            m_picPalette.setCursor(Qt::ArrowCursor);
+    }
+}
+
+void PalettePointer::picPalette_MouseUp(int button, int, int, int)
+{
+    const QPoint at = PointerOnPalette(m_picPalette);
+    const int index = PaletteHitTest(CustomPalette, m_picPalette, at);
+    const bool saved = SwatchIsSaved(CustomPalette, index, m_picPalette);
+    if (button != Qt::LeftButton)
+        return;
+    if (m_currentPalette != CustomPalette) {
+        Animate(false);
+        CopyPickedColour(m_picMain, *m_lblHexName[0], m_options, m_currentPalette / 10);
+        return;
+    }
+    if (m_colourDrag) {
+        // The swatch moves: off the grid it is gone, onto another it takes that one's place.
+        m_colourDrag = false;
+        const ColourValue colour = ReadSwatchColour(m_picMain, 1);
+        FillCell(index, colour);
+        DeleteValue(Schema::Swatch(m_dragSourceSwatch));
+        if (index >= 0)
+            SaveValue(Schema::Swatch(index), colour);
+        m_picPalette.setCursor(PaletteCursor(104));
+    } else if (m_pressedInSwatch && saved) {
+        Animate(false);
+        CopyPickedColour(m_picMain, *m_lblHexName[0], m_options, CustomPaletteCopy);
+    }
+    DrawPalette(m_picPalette, CustomPalette);
+}
+
+void PalettePointer::picMain_MouseDown(int, int, int, int y)
+{
+    m_swatchPart = y <= TrueColourHalf ? 1 : 2;
+}
+
+void PalettePointer::picMain_MouseMove(int button, int, int, int)
+{
+    if (button != Qt::LeftButton || m_currentPalette != CustomPalette)
+        return;
+    m_colourDrag = true;
+    m_picMain.setCursor(PaletteCursor(110));
+    const int index = PaletteHitTest(CustomPalette, m_picPalette, PointerOnPalette(m_picPalette));
+    if (index != -1)
+        MarkTarget(index);
+}
+
+void PalettePointer::picMain_MouseUp(int button, int, int, int)
+{
+    if (button != Qt::LeftButton || !m_colourDrag)
+        return;
+    m_colourDrag = false;
+    m_picMain.unsetCursor();
+    const int index = PaletteHitTest(CustomPalette, m_picPalette, PointerOnPalette(m_picPalette));
+    const ColourValue colour = ReadSwatchColour(m_picMain, m_swatchPart);
+    FillCell(index, colour);
+    if (index >= 0) {
+        SaveValue(Schema::Swatch(index), colour);
+        emit StatusMessage(LoadResString(350) + QLatin1Char(' ') + QString::number(index + 1));
+    }
+    DrawPalette(m_picPalette, CustomPalette);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "core/colour.h"
+
+#include <QObject>
+#include <array>
+
+class PictureBox;
+class QCursor;
+class QLabel;
+class SwatchHistory;
+struct CopyOptions;
+
+// The pointers of the palette: the dropper (104), filling up in five steps (105 to 109), a colour
+// carried (110) and a swatch about to be thrown away (111).
+[[nodiscard]] const QCursor &PaletteCursor(int id);
+
+// Picking colours from the palette with the left button, and filling the custom palette: the
+// current colour dragged from its display onto a swatch is saved there, a saved swatch dragged
+// elsewhere moves, and dragged off the palette it is deleted. Every value changes in the settings
+// at once. X and Y are twips of the control the handler is named for; Button and Shift are bit
+// sets (1 left, 2 right, 4 middle; 1 Shift, 2 Ctrl, 4 Alt).
+class PalettePointer : public QObject
+{
+    Q_OBJECT
+
+public:
+    PalettePointer(PictureBox &picPalette, PictureBox &picMain, std::array<QLabel *, 2> lblHexName,
+                   SwatchHistory &history, const CopyOptions &options, const int &currentPalette,
+                   QObject *parent);
+
+    void picPalette_MouseDown(int button, int shift, int x, int y);
+    void picPalette_MouseMove(int button, int shift, int x, int y);
+    void picPalette_MouseUp(int button, int shift, int x, int y);
+    void picMain_MouseDown(int button, int shift, int x, int y);
+    void picMain_MouseMove(int button, int shift, int x, int y);
+    void picMain_MouseUp(int button, int shift, int x, int y);
+
+    // A colour is being dragged onto the custom palette.
+    [[nodiscard]] bool ColourDrag() const { return m_colourDrag; }
+
+signals:
+    void StatusMessage(const QString &text);
+
+private:
+    void Pick(int x, int y, int kind, int index, int source);
+    void Animate(bool filling);
+    void MarkTarget(int index);
+    void FillCell(int index, ColourValue colour);
+    [[nodiscard]] QString RgbStatusText(int x, int y) const;
+
+    PictureBox &m_picPalette;
+    PictureBox &m_picMain;
+    std::array<QLabel *, 2> m_lblHexName;
+    SwatchHistory &m_history;
+    const CopyOptions &m_options;
+    const int &m_currentPalette;
+
+    bool m_colourDrag = false;
+    bool m_pressedInSwatch = false;
+    int m_dragSourceSwatch = 0;
+    int m_swatchPart = 0; // 1 the true colour's half of the display, 2 the safe colour's
+};
