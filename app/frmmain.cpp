@@ -6,6 +6,7 @@
 #include "core/twips.h"
 #include "finder/finderdrag.h"
 #include "palettes/drawpalette.h"
+#include "palettes/palettepointer.h"
 #include "settings/schema.h"
 #include "settings/strings.h"
 
@@ -271,6 +272,8 @@ void frmMain::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         Form_Resize();
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        m_palette->CancelDrag();
 }
 
 void frmMain::StatusMessage(const QString &text)

@@ -8,12 +8,16 @@
 #include "palettes/palettepointer.h"
 
 #include <QLabel>
+#include <QShortcut>
 
 void frmMain::CreatePalettePointer()
 {
     m_palette = new PalettePointer(*picPalette, *picMain, lblHexName, History, Settings.copyOptions,
                                    Settings.currentPalette, this);
     connect(m_palette, &PalettePointer::StatusMessage, this, &frmMain::StatusMessage);
+    // Escape lets go of a dragged colour; so does the window losing the mouse (changeEvent).
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, m_palette,
+            &PalettePointer::CancelDrag);
     picPalette->setCursor(PaletteCursor(104));
     // Hovering changes the pointer over the custom palette's swatches.
     picPalette->setMouseTracking(true);

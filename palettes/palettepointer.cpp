@@ -79,8 +79,20 @@ void PalettePointer::Pick(int x, int y, int kind, int index, int source)
     CopyPickedColour(m_picMain, *m_lblHexName[0], m_options, source);
 }
 
+void PalettePointer::CancelDrag()
+{
+    if (!m_colourDrag)
+        return;
+    m_colourDrag = false;
+    m_cancelled = true;
+    m_picMain.unsetCursor();
+    m_picPalette.setCursor(PaletteCursor(104));
+    DrawPalette(m_picPalette, CustomPalette);
+}
+
 void PalettePointer::picPalette_MouseDown(int button, int, int x, int y)
 {
+    m_cancelled = false;
     const QPoint at = PointerOnPalette(m_picPalette);
     const int index = PaletteHitTest(CustomPalette, m_picPalette, at);
     const bool saved = SwatchIsSaved(CustomPalette, index, m_picPalette);
@@ -124,6 +136,10 @@ void PalettePointer::FillCell(int index, ColourValue colour)
 
 void PalettePointer::picPalette_MouseMove(int button, int, int x, int y)
 {
+    if (m_colourDrag && button == Qt::NoButton)
+        CancelDrag();
+    if (m_cancelled)
+        return;
     const QPoint at = PointerOnPalette(m_picPalette);
     const int index = PaletteHitTest(CustomPalette, m_picPalette, at);
     const bool inside = PointerInSwatch(m_picPalette, CustomPalette, at);
@@ -151,7 +167,7 @@ void PalettePointer::picPalette_MouseUp(int button, int, int, int)
     const QPoint at = PointerOnPalette(m_picPalette);
     const int index = PaletteHitTest(CustomPalette, m_picPalette, at);
     const bool saved = SwatchIsSaved(CustomPalette, index, m_picPalette);
-    if (button != Qt::LeftButton)
+    if (button != Qt::LeftButton || m_cancelled)
         return;
     if (m_currentPalette != CustomPalette) {
         Animate(false);
@@ -176,12 +192,15 @@ void PalettePointer::picPalette_MouseUp(int button, int, int, int)
 
 void PalettePointer::picMain_MouseDown(int, int, int, int y)
 {
+    m_cancelled = false;
     m_swatchPart = y <= TrueColourHalf ? 1 : 2;
 }
 
 void PalettePointer::picMain_MouseMove(int button, int, int, int)
 {
-    if (button != Qt::LeftButton || m_currentPalette != CustomPalette)
+    if (m_colourDrag && button == Qt::NoButton)
+        CancelDrag();
+    if (button != Qt::LeftButton || m_currentPalette != CustomPalette || m_cancelled)
         return;
     m_colourDrag = true;
     m_picMain.setCursor(PaletteCursor(110));

@@ -36,6 +36,11 @@ public:
     void picMain_MouseMove(int button, int shift, int x, int y);
     void picMain_MouseUp(int button, int shift, int x, int y);
 
+    // Ends a colour drag without dropping it: nothing is saved, moved or deleted, and the rest of
+    // the gesture, up to the next press, does nothing. For Escape, the window losing the mouse,
+    // and a release that went elsewhere.
+    void CancelDrag();
+
     // A colour is being dragged onto the custom palette.
     [[nodiscard]] bool ColourDrag() const { return m_colourDrag; }
 
@@ -57,6 +62,7 @@ private:
     const int &m_currentPalette;
 
     bool m_colourDrag = false;
+    bool m_cancelled = false;
     bool m_pressedInSwatch = false;
     int m_dragSourceSwatch = 0;
     int m_swatchPart = 0; // 1 the true colour's half of the display, 2 the safe colour's
