@@ -14,7 +14,10 @@ constexpr int InlineCssTextBase = 341; // + CssProperty
 QString Value(ColourValue colour, int source, int kind, const CopyOptions &options,
               const QString &upperCaption)
 {
-    const bool named = source == NamesPaletteCopy || source == SystemPaletteCopy;
+    // After a press below the names or system grid the caption is still a hex text, which is
+    // written as any hex text is, pound sign and rgb included.
+    const bool named = (source == NamesPaletteCopy || source == SystemPaletteCopy) &&
+                       upperCaption != HexText(colour);
     if (kind != SafeColourKind && named && options.copyFlags.testFlag(AvailableNames))
         return upperCaption;
     if (options.copyFlags.testFlag(UseRgb))
