@@ -1,0 +1,41 @@
+#!/bin/bash
+# The palette as a person uses it: a click on a names-palette cell with instant copy on puts the
+# colour's name on the X clipboard; then, with the custom palette, the current colour dragged
+# from its display onto a swatch is in the settings file while the program still runs.
+program=$1
+source "$(dirname "$0")/xsession.sh"
+
+# Instant copy with quotes, pound sign and names; the names palette; only the palette shown
+# beside the colour and the finder, so that it lies at a fixed place above the window's bottom.
+write_settings '"Splash"=dword:00000000' '"Copy"=dword:0000004b' '"View"=dword:00000004' \
+    '"Palette"=dword:0000001e'
+"$program" &
+pid=$!
+pids+=("$pid")
+window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tarvo Pigmenta$' | head -n1)
+xdotool windowfocus --sync "$window"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+palette_x=$((X + 4))
+palette_y=$((Y + HEIGHT - 108))
+
+# darkcyan: the names palette's column 3, row 3, at (500, 300) twips of the palette.
+xdotool mousemove --sync $((palette_x + 33)) $((palette_y + 20)) click 1
+until_true 5 clipboard_is '"DARKCYAN"' || fail "a click on darkcyan did not copy its name"
+
+xdotool key --delay 100 alt+v c
+# The display's upper half, dragged onto swatch 9 (column 1, row 1).
+display_x=$((X + 112))
+display_y=$((Y + HEIGHT - 339 + 62))
+xdotool mousemove --sync "$display_x" "$display_y" mousedown 1
+for step in 1 2 3; do
+    xdotool mousemove --sync $((display_x - 20 * step)) $((display_y + 50 * step))
+done
+xdotool mousemove --sync $((palette_x + 40)) $((palette_y + 18))
+xdotool mouseup 1
+swatch_saved() { [[ $(stored 9) == dword:008b8b00 ]]; }
+until_true 5 swatch_saved || fail "the dragged colour was not saved in swatch 10: $(stored 9)"
+
+xdotool key --delay 100 alt+c x
+gone() { ! kill -0 "$pid" 2>/dev/null; }
+until_true 10 gone || fail "Colour > Exit did not end the program"
+echo "PASS"
