@@ -1,0 +1,75 @@
+// One movement of a swatch dragged over the full custom palette, under a private X server: the
+// pointer read, the hit tests, the palette redrawn from the store (64 reads) and the target
+// marked; the repaint excluded. Beside it, the redraw alone.
+//
+//   bench_palettedrag --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+#include "app/frmmain.h"
+#include "core/picturebox.h"
+#include "palettes/drawpalette.h"
+#include "palettes/palettekind.h"
+#include "settings/backend_file.h"
+#include "settings/schema.h"
+#include "xserver.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+frmMain *g_window = nullptr;
+
+QPoint SwatchMiddle(int index)
+{
+    const CellRectangle r = CellRect(index);
+    return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+void SwatchDragMovement(benchmark::State &state)
+{
+    const QPoint from = SwatchMiddle(5), over = SwatchMiddle(42);
+    QCursor::setPos(g_window->picPalette->mapToGlobal(from / 15));
+    QApplication::processEvents();
+    g_window->picPalette_MouseDown(1, 0, from.x(), from.y());
+    g_window->picPalette_MouseMove(1, 0, from.x() + 15, from.y());
+    QCursor::setPos(g_window->picPalette->mapToGlobal(over / 15));
+    for (auto _ : state)
+        g_window->picPalette_MouseMove(1, 0, over.x(), over.y());
+    // Dropped back where it came from, so that the stored swatches stay as they are.
+    QCursor::setPos(g_window->picPalette->mapToGlobal(from / 15));
+    g_window->picPalette_MouseUp(1, 0, from.x(), from.y());
+}
+BENCHMARK(SwatchDragMovement)->Unit(benchmark::kMicrosecond);
+
+void RedrawOnly(benchmark::State &state)
+{
+    for (auto _ : state)
+        DrawPalette(*g_window->picPalette, CustomPalette);
+}
+BENCHMARK(RedrawOnly)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    setenv("DISPLAY", StartXServer().c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    QApplication app(argc, argv);
+    QTemporaryDir folder;
+    SetSettingsBackend(std::make_unique<FileBackend>(folder.filePath("registry.reg")));
+    for (const QString &key : {Schema::ProgramKey, Schema::SettingsKey, Schema::ColoursKey})
+        CreateKey(key);
+    SaveValue(Schema::Palette, int(CustomPalette));
+    for (int index = 0; index < Schema::SwatchCount; ++index)
+        SaveValue(Schema::Swatch(index), index * 0x040404);
+    frmMain window;
+    window.show();
+    QApplication::processEvents();
+    g_window = &window;
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
