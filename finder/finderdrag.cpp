@@ -1,6 +1,7 @@
 #include "finder/finderdrag.h"
 
 #include "core/copyactions.h"
+#include "core/copytext.h"
 #include "core/currentcolour.h"
 #include "core/picturebox.h"
 #include "finder/portalpick.h"
@@ -12,12 +13,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 
-namespace {
-
-// Where the instant copy comes from: the finder.
-constexpr int FinderSource = 6;
-
-} // namespace
+namespace {} // namespace
 
 FinderDrag::FinderDrag(const FinderControls &controls, SwatchHistory &history,
                        const CopyOptions &options, QObject *parent)
@@ -114,7 +110,7 @@ void FinderDrag::MouseUp(int, int, int, int)
     // The end of a desktop's pick is its answer, not the release of the button.
     if (!Dragging() || !CurrentScreenSource())
         return;
-    CopyPickedColour(*m_controls.picMain, *m_controls.lblHexName[0], m_options, FinderSource);
+    CopyPickedColour(*m_controls.picMain, *m_controls.lblHexName[0], m_options, FinderCopy);
     m_controls.picFinder->Cls();
     m_controls.picFinder->SetBackColour(FinderBackColour);
     m_controls.imgLocator->show();
@@ -127,7 +123,7 @@ void FinderDrag::MouseUp(int, int, int, int)
 // An answer ends the pick as a release ends a drag; a cancel is a release without a movement.
 void FinderDrag::EndPortalPick()
 {
-    CopyPickedColour(*m_controls.picMain, *m_controls.lblHexName[0], m_options, FinderSource);
+    CopyPickedColour(*m_controls.picMain, *m_controls.lblHexName[0], m_options, FinderCopy);
     m_controls.imgLocator->show();
 }
 

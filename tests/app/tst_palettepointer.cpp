@@ -227,6 +227,16 @@ private slots:
         QCOMPARE(Stored(swatch), QVariant(stored));
         QCOMPARE(Status(*w), status);
         QVERIFY(w->picMain->cursor().shape() != Qt::BitmapCursor);
+
+        // A press on either caption counts where the pointer is on the display.
+        const bool lower = stored == RgbColour(255, 102, 0);
+        DeleteValue(Schema::Swatch(swatch));
+        QCursor::setPos(w->picMain->mapToGlobal(QPoint(40, lower ? 50 : 5)));
+        w->lblHexName_MouseDown(lower ? 1 : 0, 1, 0, 0, 0);
+        PointAt(*w, SwatchMiddle(swatch).x(), SwatchMiddle(swatch).y());
+        w->lblHexName_MouseMove(0, 1, 0, 0, 0);
+        w->lblHexName_MouseUp(0, 1, 0, 0, 0);
+        QCOMPARE(Stored(swatch), QVariant(stored));
     }
 
     void dropOffTheGridAndOtherPalettes()
