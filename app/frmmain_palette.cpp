@@ -76,7 +76,9 @@ void frmMain::lblHexName_MouseUp(int, int Button, int Shift, int X, int Y)
 
 bool frmMain::PaletteEvent(QObject *watched, QEvent *event)
 {
-    const QEvent::Type type = event->type();
+    // The second press of a double-click is a press like any other.
+    const QEvent::Type type =
+        event->type() == QEvent::MouseButtonDblClick ? QEvent::MouseButtonPress : event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
         type != QEvent::MouseButtonRelease)
         return false;

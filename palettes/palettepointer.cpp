@@ -15,6 +15,7 @@
 #include <QCursor>
 #include <QLabel>
 #include <QPixmap>
+#include <utility>
 
 namespace {
 
@@ -93,6 +94,7 @@ void PalettePointer::CancelDrag()
 void PalettePointer::picPalette_MouseDown(int button, int, int x, int y)
 {
     m_cancelled = false;
+    m_dragSourceSwatch = -1; // only a saved swatch picked by this press may be dragged
     const QPoint at = PointerOnPalette(m_picPalette);
     const int index = PaletteHitTest(CustomPalette, m_picPalette, at);
     const bool saved = SwatchIsSaved(CustomPalette, index, m_picPalette);
@@ -136,8 +138,11 @@ void PalettePointer::FillCell(int index, ColourValue colour)
 
 void PalettePointer::picPalette_MouseMove(int button, int, int x, int y)
 {
-    if (m_colourDrag && button == Qt::NoButton)
+    // A movement without a button is after the gesture, whatever became of its release.
+    if (button == Qt::NoButton) {
         CancelDrag();
+        m_cancelled = false;
+    }
     if (m_cancelled)
         return;
     const QPoint at = PointerOnPalette(m_picPalette);
@@ -150,7 +155,8 @@ void PalettePointer::picPalette_MouseMove(int button, int, int x, int y)
         m_picPalette.setCursor(PaletteCursor(over ? 110 : 111));
     }
     if (button == Qt::LeftButton) {
-        if (m_currentPalette == CustomPalette && m_pressedInSwatch && saved)
+        if (m_currentPalette == CustomPalette && m_pressedInSwatch && saved &&
+            m_dragSourceSwatch >= 0)
             m_colourDrag = true;
         if (m_colourDrag && index != -1)
             MarkTarget(index);
@@ -167,7 +173,7 @@ void PalettePointer::picPalette_MouseUp(int button, int, int, int)
     const QPoint at = PointerOnPalette(m_picPalette);
     const int index = PaletteHitTest(CustomPalette, m_picPalette, at);
     const bool saved = SwatchIsSaved(CustomPalette, index, m_picPalette);
-    if (button != Qt::LeftButton || m_cancelled)
+    if (std::exchange(m_cancelled, false) || button != Qt::LeftButton)
         return;
     if (m_currentPalette != CustomPalette) {
         Animate(false);
@@ -198,8 +204,10 @@ void PalettePointer::picMain_MouseDown(int, int, int, int y)
 
 void PalettePointer::picMain_MouseMove(int button, int, int, int)
 {
-    if (m_colourDrag && button == Qt::NoButton)
+    if (button == Qt::NoButton) {
         CancelDrag();
+        m_cancelled = false;
+    }
     if (button != Qt::LeftButton || m_currentPalette != CustomPalette || m_cancelled)
         return;
     m_colourDrag = true;
@@ -211,7 +219,7 @@ void PalettePointer::picMain_MouseMove(int button, int, int, int)
 
 void PalettePointer::picMain_MouseUp(int button, int, int, int)
 {
-    if (button != Qt::LeftButton || !m_colourDrag)
+    if (std::exchange(m_cancelled, false) || button != Qt::LeftButton || !m_colourDrag)
         return;
     m_colourDrag = false;
     m_picMain.unsetCursor();

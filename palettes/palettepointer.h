@@ -64,6 +64,6 @@ private:
     bool m_colourDrag = false;
     bool m_cancelled = false;
     bool m_pressedInSwatch = false;
-    int m_dragSourceSwatch = 0;
-    int m_swatchPart = 0; // 1 the true colour's half of the display, 2 the safe colour's
+    int m_dragSourceSwatch = -1; // none
+    int m_swatchPart = 0;        // 1 the true colour's half of the display, 2 the safe colour's
 };

@@ -1,4 +1,5 @@
 #include "app/frmmain.h"
+#include "app/mouseevent.h"
 #include "core/colournames.h"
 #include "core/currentcolour.h"
 #include "core/picturebox.h"
@@ -257,25 +258,95 @@ private slots:
     void cancelledDrag()
     {
         SaveValue(Schema::Swatch(5), RgbColour(0, 0, 255));
+        SaveValue(Schema::Swatch(9), RgbColour(0, 255, 0));
         auto w = Window(CustomPalette);
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
         auto *pointer = w->findChild<PalettePointer *>();
-        Press(*w, SwatchMiddle(5).x(), SwatchMiddle(5).y());
-        Move(*w, SwatchMiddle(9).x(), SwatchMiddle(9).y());
+        const QPoint five = SwatchMiddle(5), nine = SwatchMiddle(9);
+        Press(*w, five.x(), five.y());
+        Move(*w, five.x() + 15, five.y());
+        QVERIFY(pointer->ColourDrag());
         QTest::keyClick(w.get(), Qt::Key_Escape);
         QVERIFY(!pointer->ColourDrag());
-        Move(*w, 3200, 300);
-        Release(*w, 3200, 300);
+        QVERIFY(CursorIs(w->picPalette, 104));
+        Move(*w, nine.x(), nine.y());
+        QVERIFY(!pointer->ColourDrag());
+        Release(*w, nine.x(), nine.y());
         QCOMPARE(Stored(5), QVariant(RgbColour(0, 0, 255)));
-        QVERIFY(!Stored(9).isValid());
+        QCOMPARE(Stored(9), QVariant(RgbColour(0, 255, 0)));
+        Move(*w, 3200, 100, 0); // hovering again after the gesture
+        QVERIFY(w->picPalette->cursor().shape() == Qt::ArrowCursor);
 
-        // A movement without the button: its release went elsewhere.
+        // From the display: a movement without the button means its release went elsewhere.
         w->picMain_MouseDown(1, 0, 100, 100);
         PointAt(*w, SwatchMiddle(2).x(), SwatchMiddle(2).y());
         w->picMain_MouseMove(1, 0, 0, 0);
+        QVERIFY(pointer->ColourDrag());
         w->picMain_MouseMove(0, 0, 0, 0);
         QVERIFY(!pointer->ColourDrag());
         w->picMain_MouseUp(1, 0, 0, 0);
         QVERIFY(!Stored(2).isValid());
+    }
+
+    // A press inside an empty swatch drags nothing, even when the pointer then crosses a saved
+    // one: no swatch is saved over, none deleted.
+    void dragFromAnEmptySwatch()
+    {
+        SaveValue(Schema::Swatch(0), RgbColour(1, 1, 1));
+        SaveValue(Schema::Swatch(5), RgbColour(0, 0, 255));
+        auto w = Window(CustomPalette);
+        Press(*w, SwatchMiddle(0).x(), SwatchMiddle(0).y()); // a pick of swatch 0
+        Release(*w, SwatchMiddle(0).x(), SwatchMiddle(0).y());
+        Press(*w, SwatchMiddle(6).x(), SwatchMiddle(6).y());
+        Move(*w, SwatchMiddle(5).x(), SwatchMiddle(5).y());
+        Release(*w, SwatchMiddle(20).x(), SwatchMiddle(20).y());
+        QCOMPARE(Stored(0), QVariant(RgbColour(1, 1, 1)));
+        QCOMPARE(Stored(5), QVariant(RgbColour(0, 0, 255)));
+        QVERIFY(!Stored(20).isValid());
+    }
+
+    // Events reach the handlers with Button as the handlers take it: the button pressed or
+    // released, the buttons held at a movement; a double-click's second press picks too.
+    void routedEvents_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("press") << int(QEvent::MouseButtonPress) << 1 << 1 << 1;
+        QTest::newRow("right press with the left held")
+            << int(QEvent::MouseButtonPress) << 2 << 3 << 2;
+        QTest::newRow("move, left and right held") << int(QEvent::MouseMove) << 0 << 3 << 3;
+        QTest::newRow("move, nothing held") << int(QEvent::MouseMove) << 0 << 0 << 0;
+        QTest::newRow("release of the middle") << int(QEvent::MouseButtonRelease) << 4 << 0 << 4;
+        QTest::newRow("double-click") << int(QEvent::MouseButtonDblClick) << 1 << 1 << 1;
+    }
+    void routedEvents()
+    {
+        QFETCH(int, type);
+        QFETCH(int, button);
+        QFETCH(int, buttons);
+        QFETCH(int, expected);
+        QWidget control;
+        control.move(100, 50);
+        const QPointF global = control.mapToGlobal(QPointF(10, 4));
+        const QMouseEvent event(QEvent::Type(type), QPointF(10, 4), global, Qt::MouseButton(button),
+                                Qt::MouseButtons(buttons), Qt::ShiftModifier | Qt::AltModifier);
+        const MouseArguments arguments = MouseArgumentsOf(event, control);
+        QCOMPARE(arguments.button, expected);
+        QCOMPARE(arguments.shift, 5);
+        QCOMPARE(QPoint(arguments.x, arguments.y), QPoint(150, 60));
+
+        if (type != QEvent::MouseButtonDblClick)
+            return;
+        auto w = Window(NamesPalette);
+        PointAt(*w, 500, 300);
+        QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(33.4, 20.1),
+                          w->picPalette->mapToGlobal(QPointF(33.4, 20.1)), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w->picPalette, &twice);
+        QCOMPARE(w->lblHexName[0]->text(), "darkcyan");
     }
 };
 
