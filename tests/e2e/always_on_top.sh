@@ -4,16 +4,19 @@
 program=$1
 source "$(dirname "$0")/xsession.sh"
 
-openbox --sm-disable &
+# Openbox runs its start-up command once it manages windows; a window mapped before that (its
+# check window is up sooner) can be left unmapped for good.
+openbox --sm-disable --startup "touch $work/openbox-ready" &
 pids+=("$!")
-has_window_manager() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+has_window_manager() { [[ -e $work/openbox-ready ]]; }
 until_true 10 has_window_manager || fail "the window manager did not start"
 
 write_settings '"Splash"=dword:00000000' '"Always On Top"=dword:ffffffff'
 "$program" &
 pid=$!
 pids+=("$pid")
-window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tarvo Pigmenta$' | head -n1)
+window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tarvo Pigmenta$' | head -n1) ||
+    fail "the window did not show"
 above() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 not_above() { ! above; }
 until_true 5 above || fail "the window is not above the others at the start"
