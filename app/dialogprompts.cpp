@@ -3,6 +3,7 @@
 #include "core/systemcolours.h"
 
 #include <QColorDialog>
+#include <QMessageBox>
 
 std::optional<ColourValue> DialogPrompts::ChooseColour(QWidget *parent, ColourValue initial)
 {
@@ -10,4 +11,10 @@ std::optional<ColourValue> DialogPrompts::ChooseColour(QWidget *parent, ColourVa
     if (!colour.isValid())
         return std::nullopt;
     return ColourOf(colour);
+}
+
+bool DialogPrompts::Confirm(QWidget *parent, const QString &title, const QString &text)
+{
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }

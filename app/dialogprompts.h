@@ -7,4 +7,5 @@ class DialogPrompts final : public Prompts
 {
 public:
     std::optional<ColourValue> ChooseColour(QWidget *parent, ColourValue initial) override;
+    bool Confirm(QWidget *parent, const QString &title, const QString &text) override;
 };

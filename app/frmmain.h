@@ -99,6 +99,8 @@ private:
     void ToggleCopySwitch(int flag, int onText);
     void ToggleInstantCopy();
     void ToggleAlwaysOnTop();
+    void ApplyAlwaysOnTop();
+    void ImportOldSettings();
     void PickSystemColour();
     void ShowManual();
 

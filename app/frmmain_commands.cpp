@@ -9,6 +9,7 @@
 #include "core/prompts.h"
 #include "palettes/drawpalette.h"
 #include "palettes/palettekind.h"
+#include "settings/import.h"
 #include "settings/strings.h"
 
 #include <QActionGroup>
@@ -305,6 +306,9 @@ void frmMain::mnuOptions_Click(int index)
         Settings.showSplash = !Settings.showSplash;
         mnuOptions[50]->setChecked(Settings.showSplash);
         break;
+    case 70:
+        ImportOldSettings();
+        break;
     }
 }
 
@@ -400,6 +404,11 @@ void frmMain::ToggleInstantCopy()
 void frmMain::ToggleAlwaysOnTop()
 {
     Settings.alwaysOnTop = !Settings.alwaysOnTop;
+    ApplyAlwaysOnTop();
+}
+
+void frmMain::ApplyAlwaysOnTop()
+{
     mnuOptions[40]->setChecked(Settings.alwaysOnTop);
     // A shown window takes the new stacking at once from its platform window; the widget's own
     // way would destroy the platform window and make a new one.
@@ -411,6 +420,19 @@ void frmMain::ToggleAlwaysOnTop()
     } else {
         setWindowFlags(flags);
     }
+}
+
+void frmMain::ImportOldSettings()
+{
+    if (!ImportSettings(Settings, {*picMain, *lblHexName[0], *lblHexName[1], *picPalette}, this))
+        return;
+    ApplyAlwaysOnTop();
+    mnuOptions[50]->setChecked(Settings.showSplash);
+    const bool instant = Settings.copyOptions.copyFlags.testFlag(InstantCopy);
+    mnuOptions[20]->setChecked(instant);
+    stbPanel[3]->setText(instant ? LoadResString(111) : QString());
+    // The box shows the palette the menu names again, whatever the import drew into it.
+    DrawPalette(*picPalette, Settings.currentPalette);
 }
 
 void frmMain::PickSystemColour()

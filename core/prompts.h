@@ -2,6 +2,7 @@
 
 #include "core/colour.h"
 
+#include <QString>
 #include <optional>
 
 class QWidget;
@@ -15,6 +16,9 @@ public:
 
     // The colour chosen in the platform's colour dialog, starting from initial; none on cancel.
     virtual std::optional<ColourValue> ChooseColour(QWidget *parent, ColourValue initial) = 0;
+
+    // A question with Yes and No and the question icon; true for Yes.
+    virtual bool Confirm(QWidget *parent, const QString &title, const QString &text) = 0;
 };
 
 // The prompts that SetPrompts made current: the platform's dialogs in the program, scripted

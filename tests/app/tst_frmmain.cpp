@@ -32,6 +32,14 @@ public:
         ++asked;
         return colour;
     }
+
+    bool yes = false;
+    QStringList questions; // title, text
+    bool Confirm(QWidget *, const QString &title, const QString &text) override
+    {
+        questions << title << text;
+        return yes;
+    }
 };
 
 // Takes the URLs the desktop would open.
@@ -46,6 +54,15 @@ public slots:
 
 using Values = QList<QPair<const SettingsValue *, QVariant>>;
 Q_DECLARE_METATYPE(Values)
+
+// The earlier release's tree: its settings and custom colours as the test gives them.
+struct OldRelease
+{
+    std::optional<int> alwaysOnTop, splash, copyAs, colour;
+    QMap<int, ColourValue> customColours; // by number, 1 to 30
+};
+Q_DECLARE_METATYPE(OldRelease)
+using Swatches = QMap<int, ColourValue>;
 
 // The main window driven through its load, commands and unload, with the settings file in a
 // folder of its own.
@@ -77,6 +94,22 @@ class tst_frmMain : public QObject
     static int TwipsTop(const QWidget *control) { return control->y() * 15; }
 
 private slots:
+    static void StoreOldRelease(const OldRelease &old)
+    {
+        CreateKey(Schema::OldCopyAs.key);
+        CreateKey(Schema::OldCustomColour(1).key);
+        const std::pair<const SettingsValue &, std::optional<int>> values[] = {
+            {Schema::OldAlwaysOnTop, old.alwaysOnTop},
+            {Schema::OldShowSplash, old.splash},
+            {Schema::OldCopyAs, old.copyAs},
+            {Schema::OldColour, old.colour}};
+        for (const auto &[value, stored] : values)
+            if (stored)
+                SaveValue(value, *stored);
+        for (auto c = old.customColours.cbegin(); c != old.customColours.cend(); ++c)
+            SaveValue(Schema::OldCustomColour(c.key()), c.value());
+    }
+
     void init()
     {
         UseFreshSettings(FilePath());
@@ -476,6 +509,113 @@ private slots:
              {"tlbMain", "fraMain", "picMain", "lblHexName0", "lblHexName1", "picFinder",
               "fraFinder", "lblRedPercent", "picPalette", "stbMain"})
             QVERIFY2(window.findChild<QWidget *>(name), name);
+    }
+
+    // The import of the earlier release: the question, the switches, the custom colours placed
+    // into free swatches from 63 down, the copy switches only ever added, the colour made current.
+    void importSettings_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QVariant>("old"); // OldRelease
+        QTest::addColumn<QList<int>>("usedSwatches");
+        QTest::addColumn<int>("palette");
+        QTest::addColumn<Swatches>("placed");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("clipboard");
+        const auto old = [](OldRelease release) { return QVariant::fromValue(release); };
+        QTest::newRow("answered No") << false << old({-1, -1, 15, 255, {{1, 0}}}) << QList<int>{}
+                                     << 10 << Swatches{} << "FF6600"
+                                     << "untouched";
+        QTest::newRow("only its colour")
+            << true << old({{}, {}, {}, 255, {}}) << QList<int>{} << 10 << Swatches{} << "FF0000"
+            << "untouched";
+        QTest::newRow("colours 1 and 3 into 63 and 62")
+            << true << old({{}, {}, {}, {}, {{1, 0}, {3, 0xFFFFFF}}}) << QList<int>{} << 10
+            << Swatches{{63, 0}, {62, 0xFFFFFF}} << "FF6600"
+            << "untouched";
+        QTest::newRow("63 in use, shown under the names palette")
+            << true << old({{}, {}, {}, {}, {{1, 0x123456}}}) << QList<int>{63} << 30
+            << Swatches{{63, 0x0000AB}, {62, 0x123456}} << "FF6600"
+            << "untouched";
+        QTest::newRow("every swatch in use") << true << old({{}, {}, {}, {}, {{1, 0x123456}}}) <<
+            [] {
+                QList<int> all;
+                for (int i = 0; i < 64; ++i)
+                    all << i;
+                return all;
+            }() << 50 << Swatches{} << "FF6600"
+                                             << "untouched";
+        QTest::newRow("copy as 15: copied at once") << true << old({{}, {}, 15, 0x0066FF, {}})
+                                                    << QList<int>{} << 10 << Swatches{} << "FF6600"
+                                                    << "\"#ff6600\"";
+    }
+    void importSettings()
+    {
+        QFETCH(bool, yes);
+        QFETCH(QVariant, old);
+        QFETCH(QList<int>, usedSwatches);
+        QFETCH(int, palette);
+        QFETCH(Swatches, placed);
+        QFETCH(QString, caption);
+        QFETCH(QString, clipboard);
+        StoreOldRelease(old.value<OldRelease>());
+        for (int swatch : usedSwatches)
+            SaveValue(Schema::Swatch(swatch), 0x0000AB);
+        SaveValue(Schema::Palette, palette);
+        SaveValue(Schema::TrueColour, RgbColour(255, 102, 0));
+        QGuiApplication::clipboard()->setText("untouched");
+        frmMain window;
+        m_prompts.yes = yes;
+        const ProgramSettings before = window.Settings;
+        QVERIFY(window.mnuOptions[70]->isEnabled());
+        window.mnuOptions[70]->trigger();
+
+        QCOMPARE(
+            m_prompts.questions,
+            (QStringList{"Confirm Import",
+                         "Proceed with importing Pigmenta v.1\r\nsettings into Pigmenta R4?"}));
+        QCOMPARE(window.lblHexName[0]->text(), caption);
+        QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+        for (int swatch = 0; swatch < 64; ++swatch) {
+            const QVariant expected = placed.contains(swatch)         ? QVariant(placed[swatch])
+                                      : usedSwatches.contains(swatch) ? QVariant(0x0000AB)
+                                                                      : QVariant();
+            QCOMPARE(GetValue(Schema::Swatch(swatch), QVariant()), expected);
+        }
+        const OldRelease release = old.value<OldRelease>();
+        const bool switched = yes && release.alwaysOnTop;
+        QCOMPARE(window.Settings.alwaysOnTop, switched ? true : before.alwaysOnTop);
+        QCOMPARE(window.mnuOptions[40]->isChecked(), window.Settings.alwaysOnTop);
+        QCOMPARE(window.Settings.showSplash, yes && release.splash ? true : before.showSplash);
+        // The box shows the palette the menu names.
+        QCOMPARE(window.picPalette->Point(30, 30), palette == 50   ? 0x0000AB
+                                                   : palette == 30 ? RgbColour(240, 248, 255)
+                                                                   : 0xFFFFFF);
+    }
+
+    // The copy switches are only ever added: Copy As 15 adds quotes, lowercase and instant
+    // copy and makes the tag CSS; Copy As 0 leaves quotes on.
+    void importCopySwitches_data()
+    {
+        QTest::addColumn<int>("copyAs");
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<int>("tagKind");
+        QTest::newRow("15") << 15 << (74 | Quotes | Lowercase | InstantCopy) << int(Css);
+        QTest::newRow("0") << 0 << 74 << int(Html);
+    }
+    void importCopySwitches()
+    {
+        QFETCH(int, copyAs);
+        QFETCH(int, flags);
+        QFETCH(int, tagKind);
+        StoreOldRelease({{}, {}, copyAs, {}, {}});
+        frmMain window;
+        m_prompts.yes = true;
+        window.mnuOptions[70]->trigger();
+        QCOMPARE(int(window.Settings.copyOptions.copyFlags), flags);
+        QCOMPARE(window.Settings.copyOptions.tagKind, tagKind);
+        QCOMPARE(window.mnuOptions[20]->isChecked(), bool(flags & InstantCopy));
+        QCOMPARE(Panel(window, 3), flags & InstantCopy ? "INST" : "");
     }
 };
 
