@@ -5,9 +5,11 @@
 
 #include <QMainWindow>
 #include <QMap>
+#include <QPointer>
 #include <array>
 
 class FinderDrag;
+class frmAbout;
 class PalettePointer;
 class PictureBox;
 class QGroupBox;
@@ -103,8 +105,10 @@ private:
     void ImportOldSettings();
     void PickSystemColour();
     void ShowManual();
+    void ShowAbout();
 
     FinderDrag *m_finder = nullptr;
     PalettePointer *m_palette = nullptr;
+    QPointer<frmAbout> m_about;
     bool m_unloaded = false;
 };

@@ -7,6 +7,7 @@
 #include "core/currentcolour.h"
 #include "core/picturebox.h"
 #include "core/prompts.h"
+#include "dialogs/frmabout.h"
 #include "palettes/drawpalette.h"
 #include "palettes/palettekind.h"
 #include "settings/import.h"
@@ -163,7 +164,7 @@ void frmMain::CreateMenus()
                        help);
 
     // The windows these open arrive later.
-    for (QAction *action : {mnuColour[40], mnuOptions[10], mnuHelp[30]})
+    for (QAction *action : {mnuColour[40], mnuOptions[10]})
         action->setEnabled(false);
 }
 
@@ -316,6 +317,18 @@ void frmMain::mnuHelp_Click(int index)
 {
     if (index == 10)
         ShowManual();
+    else if (index == 30)
+        ShowAbout();
+}
+
+// One About window at a time: opened again, it comes forward.
+void frmMain::ShowAbout()
+{
+    if (!m_about)
+        m_about = new frmAbout(this);
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
 }
 
 void frmMain::tlbMain_ButtonClick(int index)

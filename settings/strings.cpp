@@ -25,7 +25,7 @@ constexpr StringEntry StringTable[] = {
     {110, u"Splash"},
     {111, u"INST"},
     {112, u"https://pigmenta.example.org/"},
-    {114, u"support@pigmenta.example.org"},
+    {114, u"help@tarvo.example"},
     {115, u"Always On Top"},
     {116, u"SAFE"},
     {117, u"GREY"},

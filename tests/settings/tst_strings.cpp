@@ -38,7 +38,7 @@ private slots:
             {314, "Link"},
             {318, "Link"},
             {112, "https://pigmenta.example.org/"},
-            {114, "support@pigmenta.example.org"},
+            {114, "help@tarvo.example"},
             {101, "Software\\Tarvo\\Pigmenta R4"},
             {306, "Software\\Tarvo\\Pigmentist\\Custom Colours"},
         };
