@@ -2,6 +2,7 @@
 
 #include "core/systemcolours.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QMessageBox>
 
@@ -17,4 +18,19 @@ bool DialogPrompts::Confirm(QWidget *parent, const QString &title, const QString
 {
     return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
+}
+
+void DialogPrompts::Warn(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox::warning(parent, title, text);
+}
+
+void DialogPrompts::RunModal(QDialog &dialog)
+{
+    dialog.exec();
+}
+
+void DialogPrompts::Beep()
+{
+    QApplication::beep();
 }

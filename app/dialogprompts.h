@@ -8,4 +8,7 @@ class DialogPrompts final : public Prompts
 public:
     std::optional<ColourValue> ChooseColour(QWidget *parent, ColourValue initial) override;
     bool Confirm(QWidget *parent, const QString &title, const QString &text) override;
+    void Warn(QWidget *parent, const QString &title, const QString &text) override;
+    void RunModal(QDialog &dialog) override;
+    void Beep() override;
 };

@@ -10,6 +10,7 @@
 
 class FinderDrag;
 class frmAbout;
+class frmCopy;
 class PalettePointer;
 class PictureBox;
 class QGroupBox;
@@ -106,9 +107,11 @@ private:
     void PickSystemColour();
     void ShowManual();
     void ShowAbout();
+    void ShowCopyOptions();
 
     FinderDrag *m_finder = nullptr;
     PalettePointer *m_palette = nullptr;
     QPointer<frmAbout> m_about;
+    QPointer<frmCopy> m_copyOptions;
     bool m_unloaded = false;
 };

@@ -8,6 +8,7 @@
 #include "core/picturebox.h"
 #include "core/prompts.h"
 #include "dialogs/frmabout.h"
+#include "dialogs/frmcopy.h"
 #include "palettes/drawpalette.h"
 #include "palettes/palettekind.h"
 #include "settings/import.h"
@@ -163,9 +164,8 @@ void frmMain::CreateMenus()
                         {30, "&About Tarvo Pigmenta...", {}}},
                        help);
 
-    // The windows these open arrive later.
-    for (QAction *action : {mnuColour[40], mnuOptions[10]})
-        action->setEnabled(false);
+    // The window this opens arrives later.
+    mnuColour[40]->setEnabled(false);
 }
 
 void frmMain::CreateToolbar()
@@ -310,7 +310,20 @@ void frmMain::mnuOptions_Click(int index)
     case 70:
         ImportOldSettings();
         break;
+    case 10:
+        ShowCopyOptions();
+        break;
     }
+}
+
+// One Copy Options window at a time: opened again, it comes forward.
+void frmMain::ShowCopyOptions()
+{
+    if (!m_copyOptions)
+        m_copyOptions = new frmCopy(Settings.copyOptions, Settings.showAlert, this);
+    m_copyOptions->show();
+    m_copyOptions->raise();
+    m_copyOptions->activateWindow();
 }
 
 void frmMain::mnuHelp_Click(int index)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+class QDialog;
 class QWidget;
 
 // The questions the program puts to the user in the platform's own dialogs. The program asks
@@ -19,6 +20,15 @@ public:
 
     // A question with Yes and No and the question icon; true for Yes.
     virtual bool Confirm(QWidget *parent, const QString &title, const QString &text) = 0;
+
+    // A warning with one OK button and the exclamation icon.
+    virtual void Warn(QWidget *parent, const QString &title, const QString &text) = 0;
+
+    // Shows one of the program's own modal windows until it is closed.
+    virtual void RunModal(QDialog &dialog) = 0;
+
+    // The system's beep.
+    virtual void Beep() = 0;
 };
 
 // The prompts that SetPrompts made current: the platform's dialogs in the program, scripted

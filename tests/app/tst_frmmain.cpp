@@ -40,6 +40,9 @@ public:
         questions << title << text;
         return yes;
     }
+    void Warn(QWidget *, const QString &, const QString &) override {}
+    void RunModal(QDialog &) override {}
+    void Beep() override {}
 };
 
 // Takes the URLs the desktop would open.
