@@ -10,6 +10,7 @@
 
 class FinderDrag;
 class frmAbout;
+class frmColour;
 class frmCopy;
 class PalettePointer;
 class PictureBox;
@@ -108,10 +109,12 @@ private:
     void ShowManual();
     void ShowAbout();
     void ShowCopyOptions();
+    void ShowEnterColour();
 
     FinderDrag *m_finder = nullptr;
     PalettePointer *m_palette = nullptr;
     QPointer<frmAbout> m_about;
     QPointer<frmCopy> m_copyOptions;
+    QPointer<frmColour> m_enterColour;
     bool m_unloaded = false;
 };

@@ -8,6 +8,7 @@
 #include "core/picturebox.h"
 #include "core/prompts.h"
 #include "dialogs/frmabout.h"
+#include "dialogs/frmcolour.h"
 #include "dialogs/frmcopy.h"
 #include "palettes/drawpalette.h"
 #include "palettes/palettekind.h"
@@ -163,9 +164,6 @@ void frmMain::CreateMenus()
                         {20, "-", {}},
                         {30, "&About Tarvo Pigmenta...", {}}},
                        help);
-
-    // The window this opens arrives later.
-    mnuColour[40]->setEnabled(false);
 }
 
 void frmMain::CreateToolbar()
@@ -271,6 +269,9 @@ void frmMain::mnuColour_Click(int index)
     case 20:
         StatusMessage(CopySafeColour(*picMain, *lblHexName[0], Settings.copyOptions));
         break;
+    case 40:
+        ShowEnterColour();
+        break;
     case 50:
         PickSystemColour();
         break;
@@ -314,6 +315,18 @@ void frmMain::mnuOptions_Click(int index)
         ShowCopyOptions();
         break;
     }
+}
+
+// One Enter Colour window at a time: opened again, it comes forward.
+void frmMain::ShowEnterColour()
+{
+    if (!m_enterColour)
+        m_enterColour =
+            new frmColour({*picMain, *lblHexName[0], *lblHexName[1], History, Settings.copyOptions},
+                          Settings.alwaysOnTop, this);
+    m_enterColour->show();
+    m_enterColour->raise();
+    m_enterColour->activateWindow();
 }
 
 // One Copy Options window at a time: opened again, it comes forward.

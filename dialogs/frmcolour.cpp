@@ -1,0 +1,298 @@
+#include "dialogs/frmcolour.h"
+
+#include "core/colournames.h"
+#include "core/copyactions.h"
+#include "core/copytext.h"
+#include "core/currentcolour.h"
+#include "core/prompts.h"
+#include "core/twips.h"
+#include "palettes/swatchhistory.h"
+#include "settings/schema.h"
+#include "settings/strings.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QValidator>
+
+namespace {
+
+void SetTwipsGeometry(QWidget *control, int left, int top, int width, int height)
+{
+    control->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                         TwipsToPixels(height));
+}
+
+// Holds whatever reaches a box, pasted text included, to what could have been typed.
+class TypedOnly : public QValidator
+{
+public:
+    TypedOnly(std::function<KeyVerdict(const QString &, QChar)> filter, QObject *parent)
+        : QValidator(parent), m_filter(std::move(filter))
+    {}
+    State validate(QString &input, int &) const override
+    {
+        return CouldBeTyped(input, m_filter) ? Acceptable : Invalid;
+    }
+
+private:
+    std::function<KeyVerdict(const QString &, QChar)> m_filter;
+};
+
+} // namespace
+
+frmColour::frmColour(const ColourTarget &target, bool alwaysOnTop, QWidget *parent)
+    : QDialog(parent), m_target(target)
+{
+    setObjectName(QStringLiteral("frmColour"));
+    setWindowTitle(tr("Enter Colour"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint |
+                   (alwaysOnTop ? Qt::WindowStaysOnTopHint : Qt::WindowFlags()));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(TwipsToPixels(5130), TwipsToPixels(2415));
+    QFont eightPoint = font();
+    eightPoint.setPointSize(8);
+    setFont(eightPoint);
+
+    fraColour = new QGroupBox(tr("Colour"), this);
+    fraColour->setObjectName(QStringLiteral("fraColour"));
+    SetTwipsGeometry(fraColour, 90, 60, 4965, 2250);
+    const auto option = [this](const QString &caption, const char *name, int left, int width,
+                               int notation) {
+        auto *button = new QRadioButton(caption, fraColour);
+        button->setObjectName(QLatin1String(name));
+        SetTwipsGeometry(button, left, 405, width, 285);
+        button->resize(std::max(button->width(), button->sizeHint().width()), button->height());
+        connect(button, &QRadioButton::clicked, this, [this, notation] {
+            SetNotation(notation);
+            Form_Activate();
+        });
+        return button;
+    };
+    optHex = option(tr("Hex"), "optHex", 480, 795, HexNotation);
+    optDec = option(tr("Decimal"), "optDec", 1530, 900, DecimalNotation);
+    optName = option(tr("Name"), "optName", 2685, 930, NameNotation);
+    optFloat = option(tr("RGB"), "optFloat", 3780, 840, RgbNotation);
+
+    const auto label = [this](const QString &caption, const char *name, int left) {
+        auto *l = new QLabel(caption, fraColour);
+        l->setObjectName(QLatin1String(name));
+        l->move(TwipsToPixels(left), TwipsToPixels(1050));
+        l->adjustSize();
+        return l;
+    };
+    lblRed = label(QStringLiteral("R:"), "lblRed", 105);
+    lblGreen = label(QStringLiteral("G:"), "lblGreen", 1680);
+    lblBlue = label(LoadResString(300), "lblBlue", 3285);
+    const int lefts[] = {330, 1920, 3510};
+    for (int i = 0; i < 3; ++i) {
+        txtColour[i] = new QLineEdit(fraColour);
+        txtColour[i]->setObjectName(QStringLiteral("txtColour%1").arg(i));
+        txtColour[i]->setAlignment(Qt::AlignRight);
+        SetTwipsGeometry(txtColour[i], lefts[i], 990, 1230, 360);
+        txtColour[i]->setValidator(new TypedOnly(FilterComponentKey, txtColour[i]));
+        txtColour[i]->installEventFilter(this);
+    }
+    txtColourName = new QLineEdit(fraColour);
+    txtColourName->setObjectName(QStringLiteral("txtColourName"));
+    txtColourName->setMaxLength(40);
+    SetTwipsGeometry(txtColourName, 1545, 990, 3015, 360);
+    txtColourName->setValidator(new TypedOnly(
+        [this](const QString &text, QChar key) { return FilterSingleKey(m_notation, text, key); },
+        txtColourName));
+    txtColourName->installEventFilter(this);
+
+    cmdOK = new QPushButton(tr("OK"), fraColour);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    SetTwipsGeometry(cmdOK, 2640, 1755, 1065, 360);
+    connect(cmdOK, &QPushButton::clicked, this, &frmColour::cmdOK_Click);
+    cmdCancel = new QPushButton(tr("Cancel"), fraColour);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    SetTwipsGeometry(cmdCancel, 3780, 1755, 1065, 360);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmColour::cmdCancel_Click);
+    Form_Load();
+}
+
+// A stored notation that is none of the four (possible only by editing the settings) starts in
+// Hex: the window has no layout for none.
+void frmColour::Form_Load()
+{
+    const int stored = GetValue(Schema::ColourType).toInt();
+    int notation = HexNotation;
+    for (int candidate : {HexNotation, DecimalNotation, NameNotation, RgbNotation})
+        if (stored != 0 && (candidate & stored) == stored) {
+            notation = candidate;
+            break;
+        }
+    SetNotation(notation);
+}
+
+void frmColour::SetNotation(int notation)
+{
+    m_notation = notation;
+    const bool rgb = notation == RgbNotation;
+    QRadioButton *options[] = {optHex, optDec, optName, optFloat};
+    for (QRadioButton *option : options)
+        option->setChecked(option == options[notation == 1   ? 0
+                                             : notation == 2 ? 1
+                                             : notation == 4 ? 2
+                                                             : 3]);
+    for (QWidget *control :
+         {static_cast<QWidget *>(txtColour[0]), static_cast<QWidget *>(txtColour[1]),
+          static_cast<QWidget *>(txtColour[2]), static_cast<QWidget *>(lblRed),
+          static_cast<QWidget *>(lblGreen)})
+        control->setVisible(rgb);
+    txtColourName->setVisible(!rgb);
+    if (rgb) {
+        lblBlue->setText(LoadResString(300));
+        lblBlue->adjustSize();
+        lblBlue->move(TwipsToPixels(3285), lblBlue->y());
+        return;
+    }
+    txtColourName->clear();
+    txtColourName->setMaxLength(MaxLength(notation));
+    SetTwipsGeometry(txtColourName, 1725, 990, 3015, 360);
+    lblBlue->setText(LoadResString(notation == HexNotation       ? 301
+                                   : notation == DecimalNotation ? 302
+                                                                 : 303));
+    lblBlue->adjustSize();
+    lblBlue->move(TwipsToPixels(1725 - PixelsToTwips(lblBlue->width()) - 100), lblBlue->y());
+}
+
+void frmColour::Form_Activate()
+{
+    QLineEdit *box = txtColour[0]->isVisible() ? txtColour[0] : txtColourName;
+    box->setFocus();
+    if (box == txtColour[0])
+        box->selectAll();
+}
+
+KeyVerdict frmColour::Filter(const QLineEdit *box, const QString &text, QChar key) const
+{
+    return box == txtColourName ? FilterSingleKey(m_notation, text, key)
+                                : FilterComponentKey(text, key);
+}
+
+bool frmColour::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *box = qobject_cast<QLineEdit *>(watched);
+    if (!box)
+        return QDialog::eventFilter(watched, event);
+    const bool component = box != txtColourName;
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            cmdOK_Click();
+            return true;
+        }
+        // The caret stays at the end, where typing goes.
+        if (component &&
+            (key->key() == Qt::Key_Home || key->key() == Qt::Key_Left || key->key() == Qt::Key_Up ||
+             key->key() == Qt::Key_Right || key->key() == Qt::Key_Down))
+            return true;
+        if (key->key() == Qt::Key_Backspace || key->text().size() != 1 ||
+            key->matches(QKeySequence::Paste) || key->matches(QKeySequence::SelectAll))
+            return false;
+        const KeyVerdict verdict = Filter(box, box->text(), key->text()[0]);
+        if (verdict.beep)
+            CurrentPrompts().Beep();
+        return !verdict.accepted;
+    }
+    case QEvent::FocusIn:
+        if (component)
+            box->selectAll();
+        return false;
+    case QEvent::FocusOut:
+        if (component)
+            box->setText(ReformatFraction(box->text(), m_target.options.precision));
+        return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (!component)
+            return false;
+        box->setFocus(Qt::MouseFocusReason);
+        box->end(false);
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (component)
+            box->end(false);
+        return component;
+    default:
+        return false;
+    }
+}
+
+void frmColour::cmdOK_Click()
+{
+    ColourValue colour = 0;
+    int kind = 0, index = 0;
+    switch (m_notation) {
+    case HexNotation: {
+        const std::optional<ColourValue> hex = HexColour(txtColourName->text());
+        if (!hex) {
+            CurrentPrompts().Warn(this, tr("Enter Colour"),
+                                  tr("Please enter six hex digits, such as FF6600."));
+            return;
+        }
+        colour = *hex;
+        break;
+    }
+    case DecimalNotation:
+        colour = DecimalColour(txtColourName->text());
+        break;
+    case NameNotation:
+        txtColourName->setText(txtColourName->text().toLower());
+        index = ColourNameIndex(txtColourName->text());
+        if (index < 0) {
+            CurrentPrompts().Warn(this, QStringLiteral("No Such Colour Name"),
+                                  QStringLiteral("Please enter a valid HTML colour name."));
+            return;
+        }
+        colour = HexColour(ColourNameEntry(index).valueText).value_or(0);
+        kind = 30;
+        break;
+    case RgbNotation:
+        colour = RgbColour(ComponentOf(txtColour[0]->text()), ComponentOf(txtColour[1]->text()),
+                           ComponentOf(txtColour[2]->text()));
+        break;
+    }
+    m_target.history.Apply(Record, m_target.picMain, m_target.upper, m_target.lower);
+    SetCurrentColour(m_target.picMain, m_target.upper, m_target.lower, colour, kind, index);
+    CopyPickedColour(m_target.picMain, m_target.upper, m_target.options, EnterColourCopy);
+    close();
+}
+
+void frmColour::cmdCancel_Click()
+{
+    close();
+}
+
+void frmColour::Form_Unload()
+{
+    if (!std::exchange(m_unloaded, true))
+        SaveValue(Schema::ColourType, m_notation);
+}
+
+bool frmColour::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QDialog::event(event);
+}
+
+void frmColour::reject()
+{
+    cmdCancel_Click();
+}
+
+void frmColour::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}

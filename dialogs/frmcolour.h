@@ -1,0 +1,66 @@
+#pragma once
+
+#include "dialogs/colourentry.h"
+
+#include <QDialog>
+#include <array>
+
+class PictureBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class SwatchHistory;
+struct CopyOptions;
+
+// What a colour entered here changes: the current colour, its history and the clipboard.
+struct ColourTarget
+{
+    PictureBox &picMain;
+    QLabel &upper;
+    QLabel &lower;
+    SwatchHistory &history;
+    const CopyOptions &options;
+};
+
+// The Enter Colour window: a colour typed as hex, decimal, an HTML name, or red, green and blue
+// values, becomes the current colour on OK as if it had been picked. Modeless; the notation is
+// remembered. Keys the notation has no use for are refused as they are typed, and pasted text is
+// held to the same rules.
+class frmColour : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmColour(const ColourTarget &target, bool alwaysOnTop, QWidget *parent);
+
+    void Form_Load();
+    void Form_Activate();
+    void Form_Unload();
+    void SetNotation(int notation);
+    void cmdOK_Click();
+    void cmdCancel_Click();
+
+    [[nodiscard]] int Notation() const { return m_notation; }
+
+    QGroupBox *fraColour;
+    QRadioButton *optHex, *optDec, *optName, *optFloat;
+    QLabel *lblRed, *lblGreen, *lblBlue;
+    std::array<QLineEdit *, 3> txtColour;
+    QLineEdit *txtColourName;
+    QPushButton *cmdOK, *cmdCancel;
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void reject() override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    [[nodiscard]] KeyVerdict Filter(const QLineEdit *box, const QString &text, QChar key) const;
+
+    ColourTarget m_target;
+    int m_notation = HexNotation;
+    bool m_unloaded = false;
+};

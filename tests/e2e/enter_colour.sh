@@ -1,0 +1,32 @@
+#!/bin/bash
+# The Enter Colour window as a person uses it: F9, a hex colour typed (with two letters the box
+# refuses) and Enter, then the true colour copied with Ctrl+Ins and read from the X clipboard; the
+# notation is in the settings file once the window has closed.
+program=$1
+source "$(dirname "$0")/xsession.sh"
+
+write_settings '"Splash"=dword:00000000' '"Copy"=dword:0000004a'
+"$program" &
+pid=$!
+pids+=("$pid")
+window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tarvo Pigmenta$' | head -n1) ||
+    fail "the main window did not show"
+xdotool windowfocus --sync "$window"
+xdotool key F9
+entry=$(timeout 10 xdotool search --sync --onlyvisible --name '^Enter Colour$' | head -n1) ||
+    fail "F9 did not open Enter Colour"
+xdotool windowfocus --sync "$entry"
+xdotool type --delay 50 '33zz99cc'
+xdotool key Return
+entry_gone() { ! xdotool search --onlyvisible --name '^Enter Colour$' >/dev/null; }
+until_true 5 entry_gone || fail "Enter did not take the colour"
+[[ $(stored 'Colour Type') == dword:00000001 ]] || fail "Colour Type stored as $(stored 'Colour Type')"
+
+xdotool windowfocus --sync "$window"
+xdotool key ctrl+Insert
+until_true 5 clipboard_is '"#3399CC"' || fail "the entered colour was not the current colour"
+
+xdotool key --delay 100 alt+c x
+gone() { ! kill -0 "$pid" 2>/dev/null; }
+until_true 10 gone || fail "Colour > Exit did not end the program"
+echo "PASS"
