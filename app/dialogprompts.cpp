@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 
 std::optional<ColourValue> DialogPrompts::ChooseColour(QWidget *parent, ColourValue initial)
@@ -33,4 +34,11 @@ void DialogPrompts::RunModal(QDialog &dialog)
 void DialogPrompts::Beep()
 {
     QApplication::beep();
+}
+
+std::optional<QString> DialogPrompts::ChooseFont(QWidget *parent, const QString &family)
+{
+    bool chosen = false;
+    const QFont font = QFontDialog::getFont(&chosen, QFont(family), parent);
+    return chosen ? std::optional(font.family()) : std::nullopt;
 }

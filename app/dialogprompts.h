@@ -11,4 +11,5 @@ public:
     void Warn(QWidget *parent, const QString &title, const QString &text) override;
     void RunModal(QDialog &dialog) override;
     void Beep() override;
+    std::optional<QString> ChooseFont(QWidget *parent, const QString &family) override;
 };

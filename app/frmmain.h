@@ -12,6 +12,7 @@ class FinderDrag;
 class frmAbout;
 class frmColour;
 class frmCopy;
+class frmPreview;
 class PalettePointer;
 class PictureBox;
 class QGroupBox;
@@ -40,6 +41,7 @@ public:
 
     void mnuColour_Click(int index);
     void mnuView_Click(int index);
+    void mnuPreview_Click(int index);
     void mnuOptions_Click(int index);
     void mnuHelp_Click(int index);
     void tlbMain_ButtonClick(int index);
@@ -110,11 +112,13 @@ private:
     void ShowAbout();
     void ShowCopyOptions();
     void ShowEnterColour();
+    void ShowPreview();
 
     FinderDrag *m_finder = nullptr;
     PalettePointer *m_palette = nullptr;
     QPointer<frmAbout> m_about;
     QPointer<frmCopy> m_copyOptions;
     QPointer<frmColour> m_enterColour;
+    QPointer<frmPreview> m_preview;
     bool m_unloaded = false;
 };

@@ -10,12 +10,16 @@
 #include "dialogs/frmabout.h"
 #include "dialogs/frmcolour.h"
 #include "dialogs/frmcopy.h"
+#include "dialogs/frmpreview.h"
 #include "palettes/drawpalette.h"
 #include "palettes/palettekind.h"
 #include "settings/import.h"
+#include "settings/schema.h"
 #include "settings/strings.h"
 
 #include <QActionGroup>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -128,7 +132,7 @@ void frmMain::CreateMenus()
     QMenu *preview = menus[1]->addMenu(tr("Pre&view"));
     preview->setObjectName(QStringLiteral("mnuPreview"));
     mnuView.insert(110, preview->menuAction());
-    // The Preview window's commands arrive with that window.
+    const auto previews = [this](int index) { mnuPreview_Click(index); };
     mnuPreview = AddItems(preview,
                           {{10, "&Display", QKeySequence(Qt::Key_F11)},
                            {20, "-", {}},
@@ -141,9 +145,7 @@ void frmMain::CreateMenus()
                            {90, "&Link", QKeySequence(Qt::CTRL | Qt::Key_L)},
                            {100, "-", {}},
                            {110, "&Change Font...", QKeySequence(Qt::CTRL | Qt::Key_C)}},
-                          [](int) {});
-    for (QAction *action : std::as_const(mnuPreview))
-        action->setEnabled(action->isSeparator());
+                          previews);
 
     const auto options = [this](int index) { mnuOptions_Click(index); };
     mnuOptions = AddItems(menus[2],
@@ -293,6 +295,46 @@ void frmMain::mnuView_Click(int index)
         ChoosePalette(index);
     else if (index == 70 || index == 80 || index == 90)
         ToggleViewPart(index);
+}
+
+void frmMain::mnuPreview_Click(int index)
+{
+    const ColourValue colour = ReadSwatchColour(*picMain, 1);
+    const std::pair<int, const SettingsValue *> roles[] = {{30, &Schema::ActiveLinkColour},
+                                                           {40, &Schema::BackgroundColour},
+                                                           {50, nullptr},
+                                                           {60, &Schema::FontColour},
+                                                           {70, &Schema::HeadingColour},
+                                                           {80, &Schema::HoverColour},
+                                                           {90, &Schema::LinkColour}};
+    for (const auto &[slot, value] : roles) {
+        if (slot != index)
+            continue;
+        if (value)
+            SaveValue(*value, colour);
+        // "Link is now FF6600"
+        StatusMessage(LoadResString(370 + (slot - 30) / 10) + QLatin1Char(' ') +
+                      LoadResString(377) + QLatin1Char(' ') + lblHexName[0]->text());
+    }
+    if (index == 110) {
+        if (const std::optional<QString> font =
+                CurrentPrompts().ChooseFont(this, GetValue(Schema::FontName).toString()))
+            SaveValue(Schema::FontName, *font);
+    }
+    ShowPreview();
+    if (index == 50)
+        m_preview->DrawBorder(colour);
+}
+
+// The preview is made afresh each time, so that it shows what was just stored.
+void frmMain::ShowPreview()
+{
+    if (m_preview)
+        m_preview->close();
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    m_preview = new frmPreview(frameGeometry(), screen ? screen->geometry().width() : 0);
+    m_preview->show();
+    m_preview->activateWindow();
 }
 
 void frmMain::mnuOptions_Click(int index)

@@ -29,6 +29,9 @@ public:
 
     // The system's beep.
     virtual void Beep() = 0;
+
+    // The font face chosen in the platform's font dialog, starting from family; none on cancel.
+    virtual std::optional<QString> ChooseFont(QWidget *parent, const QString &family) = 0;
 };
 
 // The prompts that SetPrompts made current: the platform's dialogs in the program, scripted

@@ -43,6 +43,8 @@ public:
     void Warn(QWidget *, const QString &, const QString &) override {}
     void RunModal(QDialog &) override {}
     void Beep() override {}
+    std::optional<QString> font;
+    std::optional<QString> ChooseFont(QWidget *, const QString &) override { return font; }
 };
 
 // Takes the URLs the desktop would open.

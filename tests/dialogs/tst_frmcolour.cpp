@@ -28,6 +28,7 @@ public:
     void Warn(QWidget *, const QString &title, const QString &) override { warnings << title; }
     void RunModal(QDialog &) override {}
     void Beep() override { ++beeps; }
+    std::optional<QString> ChooseFont(QWidget *, const QString &) override { return {}; }
 };
 
 // The Enter Colour window: its key filters as tables, the conversions, and OK, Cancel and the

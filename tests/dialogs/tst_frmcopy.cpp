@@ -36,6 +36,7 @@ public:
             alert->chkAlert->click();
     }
     void Beep() override { ++beeps; }
+    std::optional<QString> ChooseFont(QWidget *, const QString &) override { return {}; }
 };
 
 // The Copy Options window and its notice, driven through their handlers and their controls.

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/colour.h"
+
+#include <QWidget>
+
+class PictureBox;
+class QFrame;
+class QLineEdit;
+class QPlainTextEdit;
+
+// The preview: the chosen colours on a mock web page (a heading, a link and body text on the page
+// background), beside the main window. A pop-up panel without caption or border that closes when
+// it stops being the active window, when the page is clicked, or at a key (Enter or Esc in the
+// texts, which can be edited and are remembered).
+class frmPreview : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Placed beside the window at mainWindow (its frame, in pixels of the screen of that width).
+    frmPreview(const QRect &mainWindow, int screenWidth);
+
+    void Form_Load(const QRect &mainWindow, int screenWidth);
+    void Form_Unload();
+    // An outline round the picture area in colour, for this opening only.
+    void DrawBorder(ColourValue colour);
+
+    QFrame *fraMain;
+    QLineEdit *txtHeading;
+    QLineEdit *txtLink;
+    QPlainTextEdit *txtFont;
+    PictureBox *picMain;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void SetLinkColour(ColourValue colour);
+
+    ColourValue m_activeLink = 255, m_link = 16711680, m_hover = 39168;
+    bool m_unloaded = false;
+};
