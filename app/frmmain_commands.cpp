@@ -18,12 +18,12 @@
 #include "settings/strings.h"
 
 #include <QActionGroup>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProxyStyle>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QWindow>
