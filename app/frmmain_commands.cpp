@@ -374,8 +374,15 @@ void frmMain::ShowEnterColour()
 // One Copy Options window at a time: opened again, it comes forward.
 void frmMain::ShowCopyOptions()
 {
-    if (!m_copyOptions)
+    if (!m_copyOptions) {
         m_copyOptions = new frmCopy(Settings.copyOptions, Settings.showAlert, this);
+        // Cancel puts back switches the window's own toggles may have changed meanwhile.
+        connect(m_copyOptions, &QObject::destroyed, this, [this] {
+            const bool on = Settings.copyOptions.copyFlags.testFlag(InstantCopy);
+            mnuOptions[20]->setChecked(on);
+            stbPanel[3]->setText(on ? LoadResString(111) : QString());
+        });
+    }
     m_copyOptions->show();
     m_copyOptions->raise();
     m_copyOptions->activateWindow();

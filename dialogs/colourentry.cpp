@@ -2,6 +2,7 @@
 
 #include "core/colournames.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -57,8 +58,11 @@ KeyVerdict FilterComponentKey(const QString &text, QChar key)
     }
     if (key == u'%')
         return v <= 100 && !text.contains(u'%') && !text.isEmpty() ? Accept : Refuse;
+    // A point makes a fraction of 1: not after a percentage or a whole number above 1, where the
+    // component would leave 0-255.
     if (key == u'.')
-        return text.contains(u'.') ? Refuse : Accept;
+        return text.contains(u'.') || text.contains(u'%') || LeadingNumber(text) > 1 ? Refuse
+                                                                                     : Accept;
     return Refuse;
 }
 
@@ -97,7 +101,10 @@ QString ReformatFraction(const QString &text, int precision)
 
 std::optional<ColourValue> HexColour(const QString &text)
 {
-    if (text.size() != 6)
+    const auto isHex = [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+    };
+    if (text.size() != 6 || !std::all_of(text.begin(), text.end(), isHex))
         return std::nullopt;
     bool ok = false;
     const uint rgb = text.toUInt(&ok, 16);
@@ -124,9 +131,10 @@ int ColourNameIndex(const QString &name)
 int ComponentOf(const QString &text)
 {
     const double v = LeadingNumber(text);
+    double component = v;
     if (text.contains(u'.'))
-        return int(std::nearbyint(v * 255));
-    if (text.contains(u'%'))
-        return int(std::round(v / 100 * 255));
-    return int(v);
+        component = std::nearbyint(v * 255);
+    else if (text.contains(u'%'))
+        component = std::round(v / 100 * 255);
+    return int(std::clamp(component, 0.0, 255.0));
 }

@@ -115,6 +115,7 @@ private slots:
         QCOMPARE(HexColour("FF6600"), RgbColour(255, 102, 0));
         QCOMPARE(HexColour("FFFFFF"), 0xFFFFFF);
         QCOMPARE(HexColour("FFF"), std::nullopt);
+        QCOMPARE(HexColour("0x1234"), std::nullopt);
         QCOMPARE(DecimalColour("16737792"), RgbColour(255, 102, 0));
         QCOMPARE(DecimalColour("255"), RgbColour(0, 0, 255));
         QCOMPARE(DecimalColour(""), 0);
