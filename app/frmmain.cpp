@@ -24,12 +24,6 @@ namespace {
 // The client area is this wide; the width never changes.
 constexpr int ClientWidth = 3360;
 
-void SetTwipsGeometry(QWidget *control, int left, int top, int width, int height)
-{
-    control->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                         TwipsToPixels(height));
-}
-
 void MoveTwips(QWidget *control, int left, int top)
 {
     control->move(TwipsToPixels(left), TwipsToPixels(top));

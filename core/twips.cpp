@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 #include <cmath>
 
 int TwipsPerPixelAt(double logicalDpi)
@@ -23,4 +24,10 @@ int TwipsToPixels(int twips)
 int PixelsToTwips(int pixels)
 {
     return pixels * TwipsPerPixel();
+}
+
+void SetTwipsGeometry(QWidget *control, int left, int top, int width, int height)
+{
+    control->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                         TwipsToPixels(height));
 }

@@ -22,12 +22,6 @@ const QString ProductName = QStringLiteral("Tarvo Pigmenta R4");
 const QString LegalNotice = QStringLiteral("Copyright \u00A9 2026 Tarvo");
 const QString CompanyName = QStringLiteral("Tarvo");
 
-void SetTwipsGeometry(QWidget *control, int left, int top, int width, int height)
-{
-    control->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                         TwipsToPixels(height));
-}
-
 QLabel *TextLabel(QWidget *parent, const char *name)
 {
     auto *label = new QLabel(QStringLiteral("#"), parent);

@@ -7,16 +7,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-
-void SetTwipsGeometry(QWidget *control, int left, int top, int width, int height)
-{
-    control->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                         TwipsToPixels(height));
-}
-
-} // namespace
-
 frmAlert::frmAlert(bool &showAlert, QWidget *parent) : QDialog(parent), m_showAlert(showAlert)
 {
     setObjectName(QStringLiteral("frmAlert"));

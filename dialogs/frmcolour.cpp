@@ -21,12 +21,6 @@
 
 namespace {
 
-void SetTwipsGeometry(QWidget *control, int left, int top, int width, int height)
-{
-    control->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                         TwipsToPixels(height));
-}
-
 // Holds whatever reaches a box, pasted text included, to what could have been typed.
 class TypedOnly : public QValidator
 {

@@ -18,12 +18,6 @@
 
 namespace {
 
-void SetTwipsGeometry(QWidget *control, int left, int top, int width, int height)
-{
-    control->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                         TwipsToPixels(height));
-}
-
 // A control at its designed place; a check box or option is widened to its caption where the
 // face here is wider than the one the window was designed with.
 template <typename Control>

@@ -17,12 +17,6 @@
 
 namespace {
 
-void SetTwipsGeometry(QWidget *control, int left, int top, int width, int height)
-{
-    control->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                         TwipsToPixels(height));
-}
-
 // The page's texts can be edited but show no caret, as text on a web page would not.
 class NoCaret : public QProxyStyle
 {
