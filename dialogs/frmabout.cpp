@@ -2,6 +2,7 @@
 
 #include "core/systemcolours.h"
 #include "core/twips.h"
+#include "dialogs/designface.h"
 #include "settings/strings.h"
 
 #include <QCursor>
@@ -40,10 +41,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(TwipsToPixels(4680), TwipsToPixels(3060));
     setMouseTracking(true);
-    // The window's design sets its texts in an 8-point face.
-    QFont eightPoint = font();
-    eightPoint.setPointSize(8);
-    setFont(eightPoint);
+    UseDesignFace(*this);
 
     imgAbout = new QLabel(this);
     imgAbout->setObjectName(QStringLiteral("imgAbout"));

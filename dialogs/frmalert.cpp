@@ -2,6 +2,7 @@
 
 #include "core/prompts.h"
 #include "core/twips.h"
+#include "dialogs/designface.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -15,9 +16,7 @@ frmAlert::frmAlert(bool &showAlert, QWidget *parent) : QDialog(parent), m_showAl
                    Qt::WindowCloseButtonHint);
     setModal(true);
     resize(TwipsToPixels(3735), TwipsToPixels(2205));
-    QFont eightPoint = font();
-    eightPoint.setPointSize(8);
-    setFont(eightPoint);
+    UseDesignFace(*this);
 
     lblAlert = new QLabel(
         QStringLiteral("RGB colour values are not supported as widely by browser software as are "

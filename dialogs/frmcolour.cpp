@@ -6,6 +6,7 @@
 #include "core/currentcolour.h"
 #include "core/prompts.h"
 #include "core/twips.h"
+#include "dialogs/designface.h"
 #include "palettes/swatchhistory.h"
 #include "settings/schema.h"
 #include "settings/strings.h"
@@ -49,9 +50,7 @@ frmColour::frmColour(const ColourTarget &target, bool alwaysOnTop, QWidget *pare
                    (alwaysOnTop ? Qt::WindowStaysOnTopHint : Qt::WindowFlags()));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(TwipsToPixels(5130), TwipsToPixels(2415));
-    QFont eightPoint = font();
-    eightPoint.setPointSize(8);
-    setFont(eightPoint);
+    UseDesignFace(*this);
 
     fraColour = new QGroupBox(tr("Colour"), this);
     fraColour->setObjectName(QStringLiteral("fraColour"));

@@ -2,6 +2,7 @@
 
 #include "core/prompts.h"
 #include "core/twips.h"
+#include "dialogs/designface.h"
 #include "dialogs/frmalert.h"
 #include "dialogs/numbertext.h"
 #include "settings/schema.h"
@@ -59,10 +60,7 @@ frmCopy::frmCopy(CopyOptions &options, bool &showAlert, QWidget *parent)
                    Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(TwipsToPixels(5805), TwipsToPixels(3900));
-    // The window's design sets its texts in an 8-point face.
-    QFont eightPoint = font();
-    eightPoint.setPointSize(8);
-    setFont(eightPoint);
+    UseDesignFace(*this);
     CreatePages();
     cmdOK = Named(new QPushButton(tr("OK"), this), QStringLiteral("cmdOK"), 3345, 3405, 1140, 375);
     cmdOK->setDefault(true);

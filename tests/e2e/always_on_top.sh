@@ -15,7 +15,7 @@ write_settings '"Splash"=dword:00000000' '"Always On Top"=dword:ffffffff'
 "$program" &
 pid=$!
 pids+=("$pid")
-window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tarvo Pigmenta$' | head -n1) ||
+window=$(find_window 'Tarvo Pigmenta') ||
     fail "the window did not show"
 above() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 not_above() { ! above; }
@@ -27,9 +27,7 @@ until_true 5 not_above || fail "Always On Top off left the window above the othe
 xdotool key F4
 until_true 5 above || fail "Always On Top on did not put the window above the others"
 
-xdotool key --delay 100 alt+c x
-gone() { ! kill -0 "$pid" 2>/dev/null; }
-until_true 10 gone || fail "Colour > Exit did not end the program"
+exit_by_menu "$pid"
 [[ $(stored 'Always On Top') == dword:ffffffff ]] ||
     fail "Always On Top stored as $(stored 'Always On Top')"
 echo "PASS"

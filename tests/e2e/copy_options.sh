@@ -10,18 +10,18 @@ write_settings '"Splash"=dword:00000000' '"Copy"=dword:0000005a' '"RGB Copy"=dwo
 "$program" &
 pid=$!
 pids+=("$pid")
-window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tarvo Pigmenta$' | head -n1) ||
+window=$(find_window 'Tarvo Pigmenta') ||
     fail "the main window did not show"
 xdotool windowfocus --sync "$window"
 xdotool key F2
-options=$(timeout 10 xdotool search --sync --onlyvisible --name '^Copy Options$' | head -n1) ||
+options=$(find_window 'Copy Options') ||
     fail "F2 did not open Copy Options"
 xdotool windowfocus --sync "$options"
 eval "$(xdotool getwindowgeometry --shell "$options")"
 # The precision box, in the rgb frame of the General page.
 xdotool mousemove --sync $((X + 150)) $((Y + 187)) click 1
 xdotool key --delay 50 ctrl+a 0 Return
-timeout 10 xdotool search --sync --onlyvisible --name '^Invalid Entry$' >/dev/null ||
+find_window 'Invalid Entry' >/dev/null ||
     fail "a precision of 0 did not bring up Invalid Entry"
 xdotool key Escape
 message_gone() { ! xdotool search --onlyvisible --name '^Invalid Entry$' >/dev/null; }
@@ -36,7 +36,5 @@ until_true 5 options_gone || fail "Escape did not cancel Copy Options"
 [[ $(stored 'Copy Tab') == dword:00000001 ]] || fail "Copy Tab stored as $(stored 'Copy Tab')"
 
 xdotool windowfocus --sync "$window"
-xdotool key --delay 100 alt+c x
-gone() { ! kill -0 "$pid" 2>/dev/null; }
-until_true 10 gone || fail "Colour > Exit did not end the program"
+exit_by_menu "$pid"
 echo "PASS"

@@ -9,11 +9,11 @@ write_settings '"Splash"=dword:00000000' '"Copy"=dword:0000004a'
 "$program" &
 pid=$!
 pids+=("$pid")
-window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tarvo Pigmenta$' | head -n1) ||
+window=$(find_window 'Tarvo Pigmenta') ||
     fail "the main window did not show"
 xdotool windowfocus --sync "$window"
 xdotool key F9
-entry=$(timeout 10 xdotool search --sync --onlyvisible --name '^Enter Colour$' | head -n1) ||
+entry=$(find_window 'Enter Colour') ||
     fail "F9 did not open Enter Colour"
 xdotool windowfocus --sync "$entry"
 xdotool type --delay 50 '33zz99cc'
@@ -26,7 +26,5 @@ xdotool windowfocus --sync "$window"
 xdotool key ctrl+Insert
 until_true 5 clipboard_is '"#3399CC"' || fail "the entered colour was not the current colour"
 
-xdotool key --delay 100 alt+c x
-gone() { ! kill -0 "$pid" 2>/dev/null; }
-until_true 10 gone || fail "Colour > Exit did not end the program"
+exit_by_menu "$pid"
 echo "PASS"

@@ -8,7 +8,6 @@ pointer_at() {
     eval "$(xdotool getmouselocation --shell | grep -E '^[XY]=' | sed 's/^/pointer_/')"
     [[ $pointer_X == "$1" && $pointer_Y == "$2" ]]
 }
-gone() { ! kill -0 "$pid" 2>/dev/null; }
 
 xsetroot -solid '#3366cc'
 # At a scale factor of 2 the arrow keys still move the pointer by one device pixel.
@@ -20,7 +19,7 @@ for factor in 1 2; do
     QT_SCALE_FACTOR=$factor "$program" &
     pid=$!
     pids+=("$pid")
-    window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tarvo Pigmenta$' | head -n1)
+    window=$(find_window 'Tarvo Pigmenta')
     xdotool windowfocus --sync "$window"
     eval "$(xdotool getwindowgeometry --shell "$window")"
     xdotool mousemove --sync $((X + 51 * factor)) $((Y + HEIGHT - 49 * factor))
@@ -41,8 +40,7 @@ for factor in 1 2; do
     until_true 5 clipboard_is '"#FF6600"' ||
         fail "undo did not bring back the colour before the drag at $factor"
 
-    xdotool key --delay 100 alt+c x
-    until_true 10 gone || fail "Colour > Exit did not end the program at $factor"
+    exit_by_menu "$pid"
     [[ $(stored 'True Colour') == dword:000066ff ]] ||
         fail "True Colour stored as $(stored 'True Colour') at $factor"
 done

@@ -9,7 +9,7 @@ write_settings '"Splash"=dword:00000000' '"Copy"=dword:0000004a' '"View"=dword:0
 "$program" &
 pid=$!
 pids+=("$pid")
-window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tarvo Pigmenta$' | head -n1)
+window=$(find_window 'Tarvo Pigmenta')
 xdotool windowfocus --sync "$window"
 
 xdotool key --delay 50 ctrl+Insert
@@ -36,9 +36,7 @@ visible_in_place() {
 }
 until_true 5 visible_in_place || fail "Always On Top moved or hid the window"
 
-xdotool key --delay 100 alt+c x
-gone() { ! kill -0 "$pid" 2>/dev/null; }
-until_true 10 gone || fail "Colour > Exit did not end the program"
+exit_by_menu "$pid"
 wait "$pid" || fail "the program ended with status $?"
 
 [[ $(stored View) == dword:00000006 ]] || fail "View stored as $(stored View)"

@@ -12,7 +12,7 @@ write_settings '"Splash"=dword:00000000' '"Copy"=dword:0000004b' '"View"=dword:0
 "$program" &
 pid=$!
 pids+=("$pid")
-window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tarvo Pigmenta$' | head -n1)
+window=$(find_window 'Tarvo Pigmenta')
 xdotool windowfocus --sync "$window"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 palette_x=$((X + 4))
@@ -35,7 +35,5 @@ xdotool mouseup 1
 swatch_saved() { [[ $(stored 9) == dword:008b8b00 ]]; }
 until_true 5 swatch_saved || fail "the dragged colour was not saved in swatch 10: $(stored 9)"
 
-xdotool key --delay 100 alt+c x
-gone() { ! kill -0 "$pid" 2>/dev/null; }
-until_true 10 gone || fail "Colour > Exit did not end the program"
+exit_by_menu "$pid"
 echo "PASS"

@@ -66,3 +66,13 @@ stored() {
 }
 
 clipboard_is() { [[ $(xclip -selection clipboard -o 2>/dev/null) == "$1" ]]; }
+
+# find_window TITLE: the id of the shown window with exactly that title, waited for.
+find_window() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1; }
+
+# exit_by_menu PID: Colour > Exit by its keys, then the program PID is waited for.
+exit_by_menu() {
+    xdotool key --delay 100 alt+c x
+    gone() { ! kill -0 "$1" 2>/dev/null; }
+    until_true 10 gone "$1" || fail "Colour > Exit did not end the program"
+}
