@@ -14,24 +14,14 @@ pid=$!
 pids+=("$pid")
 window=$(find_window 'Tarvo Pigmenta')
 xdotool windowfocus --sync "$window"
-eval "$(xdotool getwindowgeometry --shell "$window")"
-palette_x=$((X + 4))
-palette_y=$((Y + HEIGHT - 108))
+place_palette "$window"
 
 # darkcyan: the names palette's column 3, row 3, at (500, 300) twips of the palette.
 xdotool mousemove --sync $((palette_x + 33)) $((palette_y + 20)) click 1
 until_true 5 clipboard_is '"DARKCYAN"' || fail "a click on darkcyan did not copy its name"
 
 xdotool key --delay 100 alt+v c
-# The display's upper half, dragged onto swatch 9 (column 1, row 1).
-display_x=$((X + 112))
-display_y=$((Y + HEIGHT - 339 + 62))
-xdotool mousemove --sync "$display_x" "$display_y" mousedown 1
-for step in 1 2 3; do
-    xdotool mousemove --sync $((display_x - 20 * step)) $((display_y + 50 * step))
-done
-xdotool mousemove --sync $((palette_x + 40)) $((palette_y + 18))
-xdotool mouseup 1
+save_swatch 9
 swatch_saved() { [[ $(stored 9) == dword:008b8b00 ]]; }
 until_true 5 swatch_saved || fail "the dragged colour was not saved in swatch 10: $(stored 9)"
 

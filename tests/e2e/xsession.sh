@@ -11,8 +11,6 @@ unset WAYLAND_DISPLAY
 export LSAN_OPTIONS=suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp
 export QT_QPA_PLATFORM=xcb
 
-Xvfb -displayfd 5 -noreset -nolisten tcp -screen 0 1024x768x24 5>"$work/display" 2>/dev/null &
-xvfb=$!
 pids=()
 # Ends a program started here, and its children (a program run through faketime is one).
 stop() {
@@ -21,8 +19,8 @@ stop() {
     wait "$1" 2>/dev/null || true
 }
 cleanup() {
-    for pid in "${pids[@]}"; do stop "$pid"; done
-    kill "$xvfb" 2>/dev/null || true
+    # The programs before the X servers they show on.
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do stop "${pids[i]}"; done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -40,9 +38,17 @@ until_true() {
     done
 }
 
-has_display() { [[ -s $work/display ]]; }
-until_true 10 has_display
-export DISPLAY=:$(head -n1 "$work/display")
+# new_display NAME: starts a private X server and sets NAME to its display (":N") once it is up.
+new_display() {
+    local file
+    file=$(mktemp -p "$work")
+    Xvfb -displayfd 5 -noreset -nolisten tcp -screen 0 1024x768x24 5>"$file" >/dev/null 2>&1 &
+    pids+=("$!")
+    until_true 10 test -s "$file"
+    printf -v "$1" ':%s' "$(head -n1 "$file")"
+}
+new_display DISPLAY
+export DISPLAY
 
 fail() {
     echo "FAIL: $*" >&2
@@ -69,6 +75,31 @@ clipboard_is() { [[ $(xclip -selection clipboard -o 2>/dev/null) == "$1" ]]; }
 
 # find_window TITLE: the id of the shown window with exactly that title, waited for.
 find_window() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1; }
+
+# place_palette WINDOW: where the palette (palette_x, palette_y) and the colour display
+# (display_x, display_y, its upper half) lie on the screen, with only the palette shown beside the
+# colour and the finder ("View"=dword:00000004).
+place_palette() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    palette_x=$((X + 4))
+    palette_y=$((Y + HEIGHT - 108))
+    display_x=$((X + 112))
+    display_y=$((Y + HEIGHT - 277))
+}
+
+# save_swatch INDEX: the current colour dragged from its display onto custom swatch INDEX (0-63;
+# eight to a column), as place_palette found them.
+save_swatch() {
+    local column=$(($1 / 8)) row=$(($1 % 8))
+    xdotool mousemove --sync "$display_x" "$display_y" mousedown 1
+    for step in 1 2 3; do
+        xdotool mousemove --sync $((display_x - 20 * step)) $((display_y + 50 * step))
+    done
+    xdotool mousemove --sync $((palette_x + (column * 397 + 198) / 15)) \
+        $((palette_y + (row * 181 + 90) / 15))
+    xdotool mouseup 1
+}
 
 # exit_by_menu PID: Colour > Exit by its keys, then the program PID is waited for.
 exit_by_menu() {

@@ -1,0 +1,29 @@
+#!/bin/bash
+# A settings file of garbage, too large for any settings file and small enough to be read: the
+# program starts at once with its defaults, keeps the damaged file aside whole, says where on
+# standard error, and stores its settings in a new file.
+program=$1
+source "$(dirname "$0")/xsession.sh"
+
+for size in 50M 3M; do
+    rm -f "$settings"*
+    head -c "$size" /dev/urandom >"$work/garbage"
+    cp "$work/garbage" "$settings"
+    started=$(date +%s%N)
+    "$program" 2>"$work/stderr" &
+    pid=$!
+    pids+=("$pid")
+    window=$(find_window 'Tarvo Pigmenta')
+    echo "$size of garbage: the window showed after $((($(date +%s%N) - started) / 1000000)) ms"
+    xdotool windowfocus --sync "$window"
+    exit_by_menu "$pid"
+
+    aside=$(compgen -G "$settings.damaged-*") || fail "$size: the damaged file was not kept aside"
+    cmp -s "$aside" "$work/garbage" || fail "$size: the file kept aside is not the damaged file"
+    [[ $(grep -c "damaged" "$work/stderr") == 1 ]] && grep -qF "it is kept as $aside" "$work/stderr" ||
+        fail "$size: not one line saying where it is kept: $(cat "$work/stderr")"
+    head -n1 "$settings" | grep -aq '^Windows Registry Editor Version 5.00' ||
+        fail "$size: no new settings file"
+    [[ $(stored Palette) == dword:0000000a ]] || fail "$size: the palette is not the default one"
+done
+echo "PASS"
