@@ -13,6 +13,8 @@ QString OpenManual()
     if (!QFileInfo::exists(manual))
         manual = folder.filePath(QStringLiteral("help/index.html"));
     if (!QFileInfo::exists(manual))
+        manual = QDir::cleanPath(folder.filePath(QStringLiteral(INSTALLED_MANUAL)));
+    if (!QFileInfo::exists(manual))
         return QCoreApplication::translate("frmMain", "The manual is missing");
     // The desktop's handler runs on its own; nothing here waits for it.
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(manual)))

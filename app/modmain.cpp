@@ -17,6 +17,8 @@ void Main()
     SetPrompts(&dialogs);
     SetScreenSource(DesktopScreenSource());
     QApplication::setApplicationName(QStringLiteral("Tarvo Pigmenta"));
+    // The desktop entry the desktop shows for the window (its application id on Wayland).
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Pigmenta"));
     // The window icon goes to the desktop at every size it holds; the larger ones come from the
     // installed icon theme, where a desktop wants them.
     QIcon icon;

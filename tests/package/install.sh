@@ -1,0 +1,49 @@
+#!/bin/bash
+# What a user installs: `cmake --install` puts every file where desktops look for it and the
+# desktop entry and the description pass their validators; the Debian package holds the same
+# files and names what it needs; the program unpacked from it starts and finds its manual.
+build=$1
+source "$(dirname "$0")/../e2e/xsession.sh"
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null || fail "cmake --install failed"
+id=org.example.Pigmenta
+expected=(bin/pigmenta share/applications/$id.desktop share/metainfo/$id.metainfo.xml
+          share/icons/hicolor/scalable/apps/$id.svg share/pigmenta/help/index.html)
+for size in 16 32 48 64 128 256; do
+    expected+=("share/icons/hicolor/${size}x$size/apps/$id.png")
+done
+for file in "${expected[@]}"; do
+    [[ -s $work/prefix/$file ]] || fail "not installed: $file"
+done
+desktop-file-validate "$work/prefix/share/applications/$id.desktop" ||
+    fail "the desktop entry does not validate"
+appstreamcli validate --no-net "$work/prefix/share/metainfo/$id.metainfo.xml" >"$work/appstream" ||
+    fail "the description does not validate: $(cat "$work/appstream")"
+
+(cd "$build" && cpack -B "$work/package" >"$work/cpack" 2>&1) || fail "cpack failed: $(cat "$work/cpack")"
+deb=$(compgen -G "$work/package/pigmenta_*.deb") || fail "no Debian package was made"
+depends=$(dpkg-deb --field "$deb" Depends)
+for needed in qt6-qpa-plugins libqt6widgets6 libxcb1; do
+    [[ $depends == *"$needed"* ]] || fail "the package does not depend on $needed: $depends"
+done
+dpkg-deb --extract "$deb" "$work/root"
+for file in "${expected[@]}"; do
+    [[ -s $work/root/usr/$file ]] || fail "not in the package: $file"
+done
+
+# Help, F1: the desktop's opener (xdg-open) is handed the manual where the package put it.
+mkdir -p "$work/bin"
+printf '#!/bin/sh\necho "$1" >"%s"\n' "$work/opened" >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Tarvo\\Pigmenta R4\\Settings]\r\n"Splash"=dword:00000000\r\n' >"$settings"
+PATH=$work/bin:$PATH "$work/root/usr/bin/pigmenta" &
+pid=$!
+pids+=("$pid")
+window=$(find_window 'Tarvo Pigmenta') || fail "the packaged program showed no window"
+xdotool windowfocus --sync "$window" key F1
+opened() { [[ -s $work/opened ]]; }
+until_true 10 opened || fail "F1 opened nothing"
+[[ $(cat "$work/opened") == "file://$work/root/usr/share/pigmenta/help/index.html" ]] ||
+    fail "F1 opened $(cat "$work/opened")"
+exit_by_menu "$pid"
+echo "PASS"
