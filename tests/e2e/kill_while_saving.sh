@@ -8,7 +8,7 @@ source "$(dirname "$0")/xsession.sh"
 write_settings '"Splash"=dword:00000000' '"View"=dword:00000004' '"Palette"=dword:00000032'
 {
     printf '[HKEY_LOCAL_MACHINE\\Software\\Another Program]\r\n'
-    awk 'BEGIN { for (i = 0; i < 25000; i++)
+    awk 'BEGIN { for (i = 0; i < 8000; i++)
                      printf "\"Value %05d\"=\"%0100d\"\r\n", i, i }'
     printf '\r\n'
 } >>"$settings"

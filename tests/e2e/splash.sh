@@ -14,7 +14,7 @@ for start in now "$(date +%F) 23:59:58"; do
         "$program" &
     else
         # A sanitizer build wants its runtime first; the clock library comes first here.
-        ASAN_OPTIONS=verify_asan_link_order=0 faketime "$start" "$program" &
+        ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0 faketime "$start" "$program" &
     fi
     pid=$!
     pids+=("$pid")

@@ -8,7 +8,7 @@ mkdir -p "$XDG_CONFIG_HOME/Tarvo" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 settings=$XDG_CONFIG_HOME/Tarvo/registry.reg
 unset WAYLAND_DISPLAY
-export LSAN_OPTIONS=suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp
+export LSAN_OPTIONS=suppressions=$(dirname "${BASH_SOURCE[0]}")/lsan.supp:print_suppressions=0
 export QT_QPA_PLATFORM=xcb
 
 pids=()
