@@ -33,8 +33,9 @@ std::optional<RegistryData> HklmKey::Read(const std::wstring &name) const
         text.resize(size / sizeof(wchar_t));
         return text.substr(0, text.find(L'\0'));
     }
-    if (type == REG_DWORD && size == sizeof(DWORD)) {
+    if (type == REG_DWORD) {
         DWORD number = 0;
+        size = sizeof number;
         if (RegQueryValueExW(m_key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE *>(&number),
                              &size) != ERROR_SUCCESS ||
             type != REG_DWORD || size != sizeof number)
