@@ -1,6 +1,7 @@
 // One movement of a swatch dragged over the full custom palette, under a private X server: the
 // pointer read, the hit tests, the palette redrawn from the store (64 reads) and the target
-// marked; the repaint excluded. Beside it, the redraw alone.
+// marked; the repaint excluded. Beside it, the redraw alone, and the floor of both: the palette
+// box cleared, one fill of the same picture with the same repaint asked for.
 //
 //   bench_palettedrag --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include "app/frmmain.h"
@@ -48,6 +49,15 @@ void RedrawOnly(benchmark::State &state)
         DrawPalette(*g_window->picPalette, CustomPalette);
 }
 BENCHMARK(RedrawOnly)->Unit(benchmark::kMicrosecond);
+
+void SwatchDrag_Floor(benchmark::State &state)
+{
+    for (auto _ : state)
+        g_window->picPalette->Cls();
+    // Drawn again, since a drag starts only from a swatch shown as stored.
+    DrawPalette(*g_window->picPalette, CustomPalette);
+}
+BENCHMARK(SwatchDrag_Floor)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -1,6 +1,8 @@
 // Start-up and idle of the program against a bare Qt window, side by side under one private X
-// server: the median wall time from start to the first painted window, the peak resident memory,
-// and the processor time the program takes while nothing happens.
+// server: the median wall time from start to the first painted window and the peak resident
+// memory until then, runs of each alternating; and the processor time that the program and a bare
+// window, left open together, take while nothing happens. Prints one JSON object, which
+// bench_report reads.
 //
 //   bench_startup [runs]      (10 runs of each by default)
 
@@ -60,6 +62,8 @@ template <typename T> T Median(std::vector<T> values)
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
+
+constexpr int IdleSeconds = 5;
 
 std::string settingsFolder;
 
@@ -134,26 +138,25 @@ int main(int argc, char *argv[])
             values.push_back(run.peakKiB);
         return Median(values);
     };
-    const double floorTime = time(bareRuns), programTime = time(programRuns);
-    const long floorKiB = memory(bareRuns), programKiB = memory(programRuns);
-    std::printf("| Start-up, %d runs each, medians | Time | Peak resident memory |\n", runs);
-    std::printf("|---|---|---|\n");
-    std::printf("| bare Qt window (floor) | %.1f ms | %ld KiB |\n", floorTime, floorKiB);
-    std::printf("| bare Qt window with one line of text | %.1f ms | %ld KiB |\n", time(textRuns),
-                memory(textRuns));
-    std::printf("| Tarvo Pigmenta | %.1f ms | %ld KiB |\n", programTime, programKiB);
-    std::printf("| program against the floor | %.2fx | %+ld KiB |\n", programTime / floorTime,
-                programKiB - floorKiB);
-
-    // Idle: the real program, left alone after its start.
-    const pid_t pid = Start(BENCH_PROGRAM);
+    // Idle: the real program and a bare window, open together and left alone.
+    const pid_t programIdle = Start(BENCH_PROGRAM), bareIdle = Start(bare, "idle");
     std::this_thread::sleep_for(std::chrono::seconds(2));
-    const long before = CpuTicks(pid);
-    std::this_thread::sleep_for(std::chrono::seconds(5));
-    const long after = CpuTicks(pid);
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
-    std::printf("\nIdle: %ld clock ticks of processor time in 5 s (%ld ticks per second)\n",
-                after - before, sysconf(_SC_CLK_TCK));
+    const long programBefore = CpuTicks(programIdle), bareBefore = CpuTicks(bareIdle);
+    std::this_thread::sleep_for(std::chrono::seconds(IdleSeconds));
+    const long programTicks = CpuTicks(programIdle) - programBefore;
+    const long bareTicks = CpuTicks(bareIdle) - bareBefore;
+    for (const pid_t pid : {programIdle, bareIdle}) {
+        kill(pid, SIGTERM);
+        waitpid(pid, nullptr, 0);
+    }
+
+    std::printf("{\"runs\": %d, \"idle_seconds\": %d, \"ticks_per_second\": %ld,\n", runs,
+                IdleSeconds, sysconf(_SC_CLK_TCK));
+    std::printf(" \"bare\": {\"ms\": %.2f, \"peak_kib\": %ld, \"idle_ticks\": %ld},\n",
+                time(bareRuns), memory(bareRuns), bareTicks);
+    std::printf(" \"bare_text\": {\"ms\": %.2f, \"peak_kib\": %ld},\n", time(textRuns),
+                memory(textRuns));
+    std::printf(" \"program\": {\"ms\": %.2f, \"peak_kib\": %ld, \"idle_ticks\": %ld}}\n",
+                time(programRuns), memory(programRuns), programTicks);
     return 0;
 }

@@ -39,12 +39,16 @@ inline std::string StartXServer()
     }
     close(fds[1]);
     std::atexit(StopXServer);
-    char buffer[32] = {};
-    const ssize_t got = read(fds[0], buffer, sizeof buffer - 1);
+    // The server writes the number and the line's end separately, and dies if the pipe is closed
+    // between the two.
+    std::string number;
+    char c = 0;
+    while (read(fds[0], &c, 1) == 1 && c != '\n')
+        number += c;
     close(fds[0]);
-    if (got <= 0) {
+    if (c != '\n') {
         std::fprintf(stderr, "Xvfb did not start\n");
         std::exit(1);
     }
-    return ":" + std::to_string(std::atoi(buffer));
+    return ":" + number;
 }
