@@ -235,9 +235,10 @@ QString ValueLine(const RegValue &value)
 
 size_t qHash(const CaselessName &name, size_t seed)
 {
+    // Folded by code point, as the comparison folds: a letter beyond U+FFFF is a surrogate pair.
     size_t hash = seed;
-    for (QChar ch : name.text)
-        hash = hash * 31 + QChar::toCaseFolded(ch.unicode());
+    for (char32_t ch : name.text.toUcs4())
+        hash = hash * 31 + QChar::toCaseFolded(ch);
     return hash;
 }
 

@@ -167,6 +167,28 @@ private slots:
         QVERIFY(file.FindKey(QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432NodeX\\Tarvo")));
     }
 
+    void namesInAnyLetterCase_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("otherCase");
+        QTest::newRow("Latin") << QStringLiteral("Größe") << QStringLiteral("GRÖßE");
+        QTest::newRow("Greek") << QStringLiteral("Σίγμα") << QStringLiteral("σΊΓΜΑ");
+        QTest::newRow("beyond U+FFFF")
+            << QStringLiteral("\U00010400x") << QStringLiteral("\U00010428X");
+    }
+    void namesInAnyLetterCase()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, otherCase);
+        const RegFile file = RegFile::Parse("Windows Registry Editor Version 5.00\r\n\r\n[" +
+                                            (Key + '\\' + name).toUtf8() + "]\r\n\"" +
+                                            name.toUtf8() + "\"=dword:00000001\r\n");
+        QVERIFY(!file.IsDamaged());
+        const RegValue *value = Value(file, Key + '\\' + otherCase, otherCase);
+        QVERIFY(value);
+        QCOMPARE(value->name, name);
+    }
+
     void ansiTextOfTheOldEditor()
     {
         const QByteArray bytes =
