@@ -183,8 +183,9 @@ bool ContinuesOnNextLine(QStringView line)
 }
 
 // A settings file holds a handful of short keys. Paths beyond the registry's part length or far
-// longer than any of ours, and keys beyond a few thousand, are damage: taken in, they would cost
-// memory with the square of their length (every parent is a key of its own).
+// longer than any of ours, and keys beyond a few thousand (parents included, as they are written
+// out), are damage: taken in, they would cost memory with the square of their length (every parent
+// is a key of its own).
 constexpr qsizetype MaxKeyPathLength = 512;
 constexpr qsizetype MaxKeyCount = 4096;
 
@@ -194,6 +195,24 @@ bool IsPlausibleKeyPath(const QString &path)
     return path.size() <= MaxKeyPathLength &&
            std::all_of(parts.begin(), parts.end(),
                        [](QStringView part) { return !part.isEmpty() && part.size() <= 255; });
+}
+
+// The keys of a file that a key path stands for: its parents, the root left out, then itself.
+QStringList KeysDownTo(const QString &path)
+{
+    QStringList keys;
+    for (qsizetype cut = path.indexOf(u'\\', path.indexOf(u'\\') + 1); cut > 0;
+         cut = path.indexOf(u'\\', cut + 1))
+        keys.append(path.left(cut));
+    keys.append(path);
+    return keys;
+}
+
+qsizetype MissingKeyCount(const RegFile &file, const QString &path)
+{
+    const QStringList keys = KeysDownTo(path);
+    return std::count_if(keys.begin(), keys.end(),
+                         [&file](const QString &key) { return !file.FindKey(key); });
 }
 
 // A 32-bit program on 64-bit Windows, as the earlier release was, sees SOFTWARE\WOW6432Node as
@@ -306,7 +325,7 @@ RegFile RegFile::Parse(QByteArrayView bytes)
             const QString path = WithoutWow64Node(line.mid(1, line.size() - 2));
             current = -1;
             if (!line.endsWith(u']') || line.size() < 3 || !IsPlausibleKeyPath(path) ||
-                file.m_keys.size() >= MaxKeyCount) {
+                file.m_keys.size() + MissingKeyCount(file, path) > MaxKeyCount) {
                 file.m_damaged = true;
                 continue;
             }
@@ -361,16 +380,12 @@ RegKey &RegFile::AddKey(const QString &path)
 {
     if (RegKey *key = FindKey(path))
         return *key;
-    // The parents come first, as in an export; the root itself is no key of the file.
-    for (qsizetype cut = path.indexOf(u'\\', path.indexOf(u'\\') + 1); cut > 0;
-         cut = path.indexOf(u'\\', cut + 1)) {
-        const QString parent = path.left(cut);
-        if (!FindKey(parent)) {
-            m_index.insert(CaselessName{parent}, m_keys.size());
-            m_keys.append(RegKey(parent));
+    // The parents come first, as in an export.
+    for (const QString &key : KeysDownTo(path)) {
+        if (!FindKey(key)) {
+            m_index.insert(CaselessName{key}, m_keys.size());
+            m_keys.append(RegKey(key));
         }
     }
-    m_index.insert(CaselessName{path}, m_keys.size());
-    m_keys.append(RegKey(path));
     return m_keys.last();
 }

@@ -124,6 +124,15 @@ private slots:
             << FileWith("[HKEY_LOCAL_MACHINE\\" + QByteArray(40000, 'a').replace("aa", "a\\") +
                         "]\r\n[" + Key.toLatin1() + "]\r\n" + good)
             << true << true;
+        // The key above with its three parents and 4091 more make 4095 keys: one more fits, a key
+        // with a new parent of its own does not.
+        QByteArray manyKeys = FileWith(good);
+        for (int i = 0; i < 4090; ++i)
+            manyKeys += "[HKEY_LOCAL_MACHINE\\Many\\" + QByteArray::number(i) + "]\r\n";
+        QTest::newRow("keys to the limit") << manyKeys + "[HKEY_LOCAL_MACHINE\\Deep]\r\n"
+                                           << false << true;
+        QTest::newRow("a parent past the limit") << manyKeys + "[HKEY_LOCAL_MACHINE\\Deep\\Key]\r\n"
+                                                 << true << true;
         QByteArray garbage;
         for (int i = 0; i < 4096; ++i)
             garbage.append(char((i * 7919 + i / 13) & 0xFF));
@@ -142,6 +151,8 @@ private slots:
         QCOMPARE(copy != nullptr, copyRead);
         if (copy)
             QCOMPARE(copy->data, QVariant(74));
+        // What was kept writes out as a file that reads back whole.
+        QVERIFY(!RegFile::Parse(file.Serialise()).IsDamaged());
     }
 
     void windowsExport()
