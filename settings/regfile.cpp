@@ -216,15 +216,16 @@ qsizetype MissingKeyCount(const RegFile &file, const QString &path)
 }
 
 // A 32-bit program on 64-bit Windows, as the earlier release was, sees SOFTWARE\WOW6432Node as
-// SOFTWARE, and an export made there names its keys so.
+// SOFTWARE, and an export made there names its keys so. A node that follows one is taken off
+// too, or the file written from this one would lose it on the next read.
 QString WithoutWow64Node(QString path)
 {
     const QLatin1StringView software("HKEY_LOCAL_MACHINE\\SOFTWARE");
     const QLatin1StringView node("\\WOW6432Node");
     const qsizetype end = software.size() + node.size();
-    if (path.startsWith(software, Qt::CaseInsensitive) &&
-        QStringView(path).sliced(software.size()).startsWith(node, Qt::CaseInsensitive) &&
-        (path.size() == end || path[end] == u'\\'))
+    while (path.startsWith(software, Qt::CaseInsensitive) &&
+           QStringView(path).sliced(software.size()).startsWith(node, Qt::CaseInsensitive) &&
+           (path.size() == end || path[end] == u'\\'))
         path.remove(software.size(), node.size());
     return path;
 }

@@ -118,6 +118,9 @@ private slots:
             << FileWith("\"View\"=dword:000000007\r\n" + good) << true << true;
         QTest::newRow("invalid UTF-8")
             << FileWith(good + "\r\n\"Font Name\"=\"Gr\xFF\"") << true << true;
+        QTest::newRow("32-bit view of the 32-bit view")
+            << FileWith(good + "\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\WOW6432Node]")
+            << false << true;
         QTest::newRow("comment ending in a backslash")
             << FileWith("; was C:\\\r\n" + good) << false << true;
         QTest::newRow("deep key path")
@@ -151,8 +154,11 @@ private slots:
         QCOMPARE(copy != nullptr, copyRead);
         if (copy)
             QCOMPARE(copy->data, QVariant(74));
-        // What was kept writes out as a file that reads back whole.
-        QVERIFY(!RegFile::Parse(file.Serialise()).IsDamaged());
+        // What was kept writes out as a file that reads back whole, as the same file.
+        const QByteArray written = file.Serialise();
+        const RegFile again = RegFile::Parse(written);
+        QVERIFY(!again.IsDamaged());
+        QCOMPARE(again.Serialise(), written);
     }
 
     void windowsExport()
