@@ -17,11 +17,16 @@ constexpr quint32 RegBinaryType = 3;
 
 // A file exported on Windows is UTF-16LE with a byte-order mark, one of the old editor (REGEDIT4)
 // is in an ANSI code page, which Latin-1 reads closely enough, and ours are UTF-8. Bytes that are
-// not UTF-8 where UTF-8 is due make the file damaged, so that it is kept aside before a rewrite.
+// not UTF-8 where UTF-8 is due make the file damaged, so that it is kept aside before a rewrite;
+// so does a lone surrogate in UTF-16, which our UTF-8 cannot hold: it reads as U+FFFD.
 QString Decode(QByteArrayView bytes, bool &damaged)
 {
-    if (bytes.startsWith("\xFF\xFE"))
-        return QStringDecoder(QStringDecoder::Utf16LE, DecoderFlags).decode(bytes.sliced(2));
+    if (bytes.startsWith("\xFF\xFE")) {
+        const QString text =
+            QStringDecoder(QStringDecoder::Utf16LE, DecoderFlags).decode(bytes.sliced(2));
+        damaged = !text.isValidUtf16();
+        return damaged ? QString::fromUtf8(text.toUtf8()) : text;
+    }
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     if (bytes.trimmed().startsWith(Header4.toLatin1()))

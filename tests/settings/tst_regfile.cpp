@@ -118,6 +118,11 @@ private slots:
             << FileWith("\"View\"=dword:000000007\r\n" + good) << true << true;
         QTest::newRow("invalid UTF-8")
             << FileWith(good + "\r\n\"Font Name\"=\"Gr\xFF\"") << true << true;
+        QTest::newRow("lone surrogates in UTF-16")
+            << Utf16Export("Windows Registry Editor Version 5.00\r\n\r\n[" + Key + "]\r\n" + good +
+                           "\r\n\"" + QChar(0xD800) + "\"=dword:00000001\r\n\"" + QChar(0xD801) +
+                           "\"=dword:00000002\r\n")
+            << true << true;
         QTest::newRow("32-bit view of the 32-bit view")
             << FileWith(good + "\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\WOW6432Node]")
             << false << true;
