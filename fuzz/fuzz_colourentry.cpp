@@ -5,23 +5,14 @@
 // the raw keys as one text.
 #include "core/colournames.h"
 #include "dialogs/colourentry.h"
+#include "fuzz/require.h"
 
 #include <QLocale>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
 using Filter = std::function<KeyVerdict(const QString &, QChar)>;
-
-void Require(bool holds, const char *what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "Does not hold: %s\n", what);
-        std::abort();
-    }
-}
 
 QString Typed(const QString &keys, const Filter &filter, qsizetype maxLength)
 {

@@ -3,23 +3,10 @@
 // digit and a character after it that cannot continue a number change what it reads as only as
 // they should.
 #include "dialogs/numbertext.h"
+#include "fuzz/require.h"
 
 #include <climits>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-
-namespace {
-
-void Require(bool holds, const char *what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "Does not hold: %s\n", what);
-        std::abort();
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -1,20 +1,10 @@
 // Any bytes read as a settings file. What was read must write out as a file that reads back
 // undamaged and writes out the same bytes again, and every key and value must be found under its
 // name spelt in upper or lower case wherever Qt counts that spelling as the same name.
+#include "fuzz/require.h"
 #include "settings/regfile.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace {
-
-void Require(bool holds, const char *what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "Does not hold: %s\n", what);
-        std::abort();
-    }
-}
 
 QStringList OtherCases(const QString &name)
 {
