@@ -115,9 +115,9 @@ std::optional<ColourValue> HexColour(const QString &text)
 
 ColourValue DecimalColour(const QString &text)
 {
-    const auto number = qint64(LeadingNumber(text));
-    return HexColour(QStringLiteral("%1").arg(number & 0xFFFFFF, 6, 16, QLatin1Char('0')))
-        .value_or(0);
+    // Beyond the largest colour, the low 24 bits of the number, however long it is.
+    const auto number = qint64(std::fmod(LeadingNumber(text), 0x1000000));
+    return HexColour(QStringLiteral("%1").arg(number, 6, 16, QLatin1Char('0'))).value_or(0);
 }
 
 int ColourNameIndex(const QString &name)

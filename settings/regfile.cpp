@@ -17,11 +17,16 @@ constexpr quint32 RegBinaryType = 3;
 
 // A file exported on Windows is UTF-16LE with a byte-order mark, one of the old editor (REGEDIT4)
 // is in an ANSI code page, which Latin-1 reads closely enough, and ours are UTF-8. Bytes that are
-// not UTF-8 where UTF-8 is due make the file damaged, so that it is kept aside before a rewrite.
+// not UTF-8 where UTF-8 is due make the file damaged, so that it is kept aside before a rewrite;
+// so does a lone surrogate in UTF-16, which our UTF-8 cannot hold: it reads as U+FFFD.
 QString Decode(QByteArrayView bytes, bool &damaged)
 {
-    if (bytes.startsWith("\xFF\xFE"))
-        return QStringDecoder(QStringDecoder::Utf16LE, DecoderFlags).decode(bytes.sliced(2));
+    if (bytes.startsWith("\xFF\xFE")) {
+        const QString text =
+            QStringDecoder(QStringDecoder::Utf16LE, DecoderFlags).decode(bytes.sliced(2));
+        damaged = !text.isValidUtf16();
+        return damaged ? QString::fromUtf8(text.toUtf8()) : text;
+    }
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     if (bytes.trimmed().startsWith(Header4.toLatin1()))
@@ -183,8 +188,9 @@ bool ContinuesOnNextLine(QStringView line)
 }
 
 // A settings file holds a handful of short keys. Paths beyond the registry's part length or far
-// longer than any of ours, and keys beyond a few thousand, are damage: taken in, they would cost
-// memory with the square of their length (every parent is a key of its own).
+// longer than any of ours, and keys beyond a few thousand (parents included, as they are written
+// out), are damage: taken in, they would cost memory with the square of their length (every parent
+// is a key of its own).
 constexpr qsizetype MaxKeyPathLength = 512;
 constexpr qsizetype MaxKeyCount = 4096;
 
@@ -196,16 +202,35 @@ bool IsPlausibleKeyPath(const QString &path)
                        [](QStringView part) { return !part.isEmpty() && part.size() <= 255; });
 }
 
+// The keys of a file that a key path stands for: its parents, the root left out, then itself.
+QStringList KeysDownTo(const QString &path)
+{
+    QStringList keys;
+    for (qsizetype cut = path.indexOf(u'\\', path.indexOf(u'\\') + 1); cut > 0;
+         cut = path.indexOf(u'\\', cut + 1))
+        keys.append(path.left(cut));
+    keys.append(path);
+    return keys;
+}
+
+qsizetype MissingKeyCount(const RegFile &file, const QString &path)
+{
+    const QStringList keys = KeysDownTo(path);
+    return std::count_if(keys.begin(), keys.end(),
+                         [&file](const QString &key) { return !file.FindKey(key); });
+}
+
 // A 32-bit program on 64-bit Windows, as the earlier release was, sees SOFTWARE\WOW6432Node as
-// SOFTWARE, and an export made there names its keys so.
+// SOFTWARE, and an export made there names its keys so. A node that follows one is taken off
+// too, or the file written from this one would lose it on the next read.
 QString WithoutWow64Node(QString path)
 {
     const QLatin1StringView software("HKEY_LOCAL_MACHINE\\SOFTWARE");
     const QLatin1StringView node("\\WOW6432Node");
     const qsizetype end = software.size() + node.size();
-    if (path.startsWith(software, Qt::CaseInsensitive) &&
-        QStringView(path).sliced(software.size()).startsWith(node, Qt::CaseInsensitive) &&
-        (path.size() == end || path[end] == u'\\'))
+    while (path.startsWith(software, Qt::CaseInsensitive) &&
+           QStringView(path).sliced(software.size()).startsWith(node, Qt::CaseInsensitive) &&
+           (path.size() == end || path[end] == u'\\'))
         path.remove(software.size(), node.size());
     return path;
 }
@@ -235,9 +260,10 @@ QString ValueLine(const RegValue &value)
 
 size_t qHash(const CaselessName &name, size_t seed)
 {
+    // Folded by code point, as the comparison folds: a letter beyond U+FFFF is a surrogate pair.
     size_t hash = seed;
-    for (QChar ch : name.text)
-        hash = hash * 31 + QChar::toCaseFolded(ch.unicode());
+    for (char32_t ch : name.text.toUcs4())
+        hash = hash * 31 + QChar::toCaseFolded(ch);
     return hash;
 }
 
@@ -305,7 +331,7 @@ RegFile RegFile::Parse(QByteArrayView bytes)
             const QString path = WithoutWow64Node(line.mid(1, line.size() - 2));
             current = -1;
             if (!line.endsWith(u']') || line.size() < 3 || !IsPlausibleKeyPath(path) ||
-                file.m_keys.size() >= MaxKeyCount) {
+                file.m_keys.size() + MissingKeyCount(file, path) > MaxKeyCount) {
                 file.m_damaged = true;
                 continue;
             }
@@ -360,16 +386,12 @@ RegKey &RegFile::AddKey(const QString &path)
 {
     if (RegKey *key = FindKey(path))
         return *key;
-    // The parents come first, as in an export; the root itself is no key of the file.
-    for (qsizetype cut = path.indexOf(u'\\', path.indexOf(u'\\') + 1); cut > 0;
-         cut = path.indexOf(u'\\', cut + 1)) {
-        const QString parent = path.left(cut);
-        if (!FindKey(parent)) {
-            m_index.insert(CaselessName{parent}, m_keys.size());
-            m_keys.append(RegKey(parent));
+    // The parents come first, as in an export.
+    for (const QString &key : KeysDownTo(path)) {
+        if (!FindKey(key)) {
+            m_index.insert(CaselessName{key}, m_keys.size());
+            m_keys.append(RegKey(key));
         }
     }
-    m_index.insert(CaselessName{path}, m_keys.size());
-    m_keys.append(RegKey(path));
     return m_keys.last();
 }

@@ -59,6 +59,8 @@ public:
 
     QByteArray Serialise() const;
     bool IsDamaged() const { return m_damaged; }
+    // Every key, parents before their subkeys, in the order they were read or added.
+    const QList<RegKey> &Keys() const { return m_keys; }
 
     // path is the full path, root included ("HKEY_LOCAL_MACHINE\Software\...").
     const RegKey *FindKey(const QString &path) const;

@@ -119,6 +119,7 @@ private slots:
         QCOMPARE(DecimalColour("16737792"), RgbColour(255, 102, 0));
         QCOMPARE(DecimalColour("255"), RgbColour(0, 0, 255));
         QCOMPARE(DecimalColour(""), 0);
+        QCOMPARE(DecimalColour("100000000000000000000"), RgbColour(16, 0, 0)); // 2^20 * 5^20
         QCOMPARE(ColourNameIndex("gray") >= 0, true);
         QCOMPARE(ColourNameIndex("grey"), -1);
         const struct

@@ -118,12 +118,29 @@ private slots:
             << FileWith("\"View\"=dword:000000007\r\n" + good) << true << true;
         QTest::newRow("invalid UTF-8")
             << FileWith(good + "\r\n\"Font Name\"=\"Gr\xFF\"") << true << true;
+        QTest::newRow("lone surrogates in UTF-16")
+            << Utf16Export("Windows Registry Editor Version 5.00\r\n\r\n[" + Key + "]\r\n" + good +
+                           "\r\n\"" + QChar(0xD800) + "\"=dword:00000001\r\n\"" + QChar(0xD801) +
+                           "\"=dword:00000002\r\n")
+            << true << true;
+        QTest::newRow("32-bit view of the 32-bit view")
+            << FileWith(good + "\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\WOW6432Node]")
+            << false << true;
         QTest::newRow("comment ending in a backslash")
             << FileWith("; was C:\\\r\n" + good) << false << true;
         QTest::newRow("deep key path")
             << FileWith("[HKEY_LOCAL_MACHINE\\" + QByteArray(40000, 'a').replace("aa", "a\\") +
                         "]\r\n[" + Key.toLatin1() + "]\r\n" + good)
             << true << true;
+        // The key above with its three parents and 4091 more make 4095 keys: one more fits, a key
+        // with a new parent of its own does not.
+        QByteArray manyKeys = FileWith(good);
+        for (int i = 0; i < 4090; ++i)
+            manyKeys += "[HKEY_LOCAL_MACHINE\\Many\\" + QByteArray::number(i) + "]\r\n";
+        QTest::newRow("keys to the limit") << manyKeys + "[HKEY_LOCAL_MACHINE\\Deep]\r\n"
+                                           << false << true;
+        QTest::newRow("a parent past the limit") << manyKeys + "[HKEY_LOCAL_MACHINE\\Deep\\Key]\r\n"
+                                                 << true << true;
         QByteArray garbage;
         for (int i = 0; i < 4096; ++i)
             garbage.append(char((i * 7919 + i / 13) & 0xFF));
@@ -142,6 +159,11 @@ private slots:
         QCOMPARE(copy != nullptr, copyRead);
         if (copy)
             QCOMPARE(copy->data, QVariant(74));
+        // What was kept writes out as a file that reads back whole, as the same file.
+        const QByteArray written = file.Serialise();
+        const RegFile again = RegFile::Parse(written);
+        QVERIFY(!again.IsDamaged());
+        QCOMPARE(again.Serialise(), written);
     }
 
     void windowsExport()
@@ -165,6 +187,28 @@ private slots:
         QCOMPARE(Value(file, Key, "font name")->data, QVariant(QStringLiteral("Größe 日本")));
         QCOMPARE(Value(file, Key, "Heading")->type, 2u);
         QVERIFY(file.FindKey(QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432NodeX\\Tarvo")));
+    }
+
+    void namesInAnyLetterCase_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("otherCase");
+        QTest::newRow("Latin") << QStringLiteral("Größe") << QStringLiteral("GRÖßE");
+        QTest::newRow("Greek") << QStringLiteral("Σίγμα") << QStringLiteral("σΊΓΜΑ");
+        QTest::newRow("beyond U+FFFF")
+            << QStringLiteral("\U00010400x") << QStringLiteral("\U00010428X");
+    }
+    void namesInAnyLetterCase()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, otherCase);
+        const RegFile file = RegFile::Parse("Windows Registry Editor Version 5.00\r\n\r\n[" +
+                                            (Key + '\\' + name).toUtf8() + "]\r\n\"" +
+                                            name.toUtf8() + "\"=dword:00000001\r\n");
+        QVERIFY(!file.IsDamaged());
+        const RegValue *value = Value(file, Key + '\\' + otherCase, otherCase);
+        QVERIFY(value);
+        QCOMPARE(value->name, name);
     }
 
     void ansiTextOfTheOldEditor()
