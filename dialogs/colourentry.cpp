@@ -2,6 +2,7 @@
 
 #include "core/colournames.h"
 
+#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
@@ -96,7 +97,9 @@ QString ReformatFraction(const QString &text, int precision)
 {
     if (!text.contains(u'.'))
         return text;
-    return FormatPlaces(LeadingNumber(text), precision);
+    // The box takes a point whatever the locale's decimal separator, and so keeps one.
+    return FormatPlaces(LeadingNumber(text), precision)
+        .replace(QLocale().decimalPoint(), QStringLiteral("."));
 }
 
 std::optional<ColourValue> HexColour(const QString &text)

@@ -134,6 +134,11 @@ private slots:
         QCOMPARE(ReformatFraction(".25", 3), "0.250");
         QCOMPARE(ReformatFraction("0.333", 2), "0.33");
         QCOMPARE(ReformatFraction("200", 2), "200");
+        // The box takes only a point, so a decimal-comma locale must not turn 0.5 into 0,50 (0).
+        QLocale::setDefault(QLocale(QLocale::German));
+        const QString rewritten = ReformatFraction("0.5", 2);
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(rewritten, "0.50");
     }
 
     // Typed keys go through the filter with their beeps; pasted text is held to the same rules.
