@@ -261,9 +261,14 @@ QString ValueLine(const RegValue &value)
 size_t qHash(const CaselessName &name, size_t seed)
 {
     // Folded by code point, as the comparison folds: a letter beyond U+FFFF is a surrogate pair.
+    const QString &text = name.text;
     size_t hash = seed;
-    for (char32_t ch : name.text.toUcs4())
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t ch = text[i].unicode();
+        if (QChar::isHighSurrogate(ch) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ch = QChar::surrogateToUcs4(ch, text[++i].unicode());
         hash = hash * 31 + QChar::toCaseFolded(ch);
+    }
     return hash;
 }
 
