@@ -26,7 +26,6 @@ for round in 1 2 3 4 5; do
     place_palette "$window"
     for _ in 1 2; do
         save_swatch "$swatch"
-        saved() { [[ -n $(stored "$1") ]]; }
         until_true 10 saved "$swatch" || fail "swatch $swatch was not saved"
         swatch=$((swatch + 1))
     done

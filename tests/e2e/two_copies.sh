@@ -16,7 +16,6 @@ for display in "$first" "$second"; do
     pids+=("$!")
 done
 
-saved() { [[ -n $(stored "$1") ]]; }
 # save_swatches FROM TO: swatches FROM to TO saved one by one by the copy on this DISPLAY.
 save_swatches() {
     place_palette "$(find_window 'Tarvo Pigmenta')"

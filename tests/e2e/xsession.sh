@@ -71,6 +71,9 @@ stored() {
     grep -a "^\"$1\"=" "$settings" | head -n1 | cut -d= -f2 | tr -d '\r'
 }
 
+# saved NAME: whether the settings file holds a value NAME now.
+saved() { [[ -n $(stored "$1") ]]; }
+
 clipboard_is() { [[ $(xclip -selection clipboard -o 2>/dev/null) == "$1" ]]; }
 
 # find_window TITLE: the id of the shown window with exactly that title, waited for.
