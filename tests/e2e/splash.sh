@@ -18,7 +18,7 @@ for start in now "$(date +%F) 23:59:58"; do
     fi
     pid=$!
     pids+=("$pid")
-    until_true 10 two_windows || fail "no start-up picture beside the main window ($start)"
+    until_true 30 two_windows || fail "no start-up picture beside the main window ($start)"
     shown=$(date +%s%3N)
     until_true 10 one_window || fail "the start-up picture stayed ($start)"
     took=$(($(date +%s%3N) - shown))
