@@ -35,7 +35,7 @@ done
 mkdir -p "$work/bin"
 printf '#!/bin/sh\necho "$1" >"%s"\n' "$work/opened" >"$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
-printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Tarvo\\Pigmenta R4\\Settings]\r\n"Splash"=dword:00000000\r\n' >"$settings"
+write_settings '"Splash"=dword:00000000'
 PATH=$work/bin:$PATH "$work/root/usr/bin/pigmenta" &
 pid=$!
 pids+=("$pid")
