@@ -57,4 +57,6 @@ save_swatch "$swatch"
 until_true 10 saved "$swatch" || fail "swatch $swatch was not saved after the kills"
 exit_by_menu "$pid"
 [[ -z $(compgen -G "$settings.damaged-*") ]] || fail "the file was taken for damaged: $(cat "$work/stderr")"
+left=$(ls "$(dirname "$settings")")
+[[ $left == $'registry.reg\nregistry.reg.lock' ]] || fail "the kills left files behind: $left"
 echo "PASS ($caught of 5 kills while a write was under way, $((swatch + 1)) swatches)"
