@@ -7,12 +7,7 @@ source "$(dirname "$0")/xsession.sh"
 
 # rgb values in the float form, so that the precision can be typed.
 write_settings '"Splash"=dword:00000000' '"Copy"=dword:0000005a' '"RGB Copy"=dword:00000003'
-"$program" &
-pid=$!
-pids+=("$pid")
-window=$(find_window 'Tarvo Pigmenta') ||
-    fail "the main window did not show"
-xdotool windowfocus --sync "$window"
+start_program
 xdotool key F2
 options=$(find_window 'Copy Options') ||
     fail "F2 did not open Copy Options"

@@ -9,13 +9,10 @@ for size in 50M 3M; do
     rm -f "$settings"*
     head -c "$size" /dev/urandom >"$work/garbage"
     cp "$work/garbage" "$settings"
+    : >"$work/stderr"
     started=$(date +%s%N)
-    "$program" 2>"$work/stderr" &
-    pid=$!
-    pids+=("$pid")
-    window=$(find_window 'Tarvo Pigmenta')
+    start_program
     echo "$size of garbage: the window showed after $((($(date +%s%N) - started) / 1000000)) ms"
-    xdotool windowfocus --sync "$window"
     exit_by_menu "$pid"
 
     aside=$(compgen -G "$settings.damaged-*") || fail "$size: the damaged file was not kept aside"

@@ -6,12 +6,7 @@ program=$1
 source "$(dirname "$0")/xsession.sh"
 
 write_settings '"Splash"=dword:00000000' '"Copy"=dword:0000004a'
-"$program" &
-pid=$!
-pids+=("$pid")
-window=$(find_window 'Tarvo Pigmenta') ||
-    fail "the main window did not show"
-xdotool windowfocus --sync "$window"
+start_program
 xdotool key F9
 entry=$(find_window 'Enter Colour') ||
     fail "F9 did not open Enter Colour"

@@ -16,11 +16,7 @@ for factor in 1 2; do
     # the finder icon lies at a fixed place above the window's bottom edge. The window is
     # centred, clear of the colour taken at the screen's top-left.
     write_settings '"Splash"=dword:00000000' '"Copy"=dword:0000004b' '"View"=dword:00000000'
-    QT_SCALE_FACTOR=$factor "$program" &
-    pid=$!
-    pids+=("$pid")
-    window=$(find_window 'Tarvo Pigmenta')
-    xdotool windowfocus --sync "$window"
+    QT_SCALE_FACTOR=$factor start_program
     eval "$(xdotool getwindowgeometry --shell "$window")"
     xdotool mousemove --sync $((X + 51 * factor)) $((Y + HEIGHT - 49 * factor))
     xdotool mousedown 1

@@ -20,9 +20,7 @@ writing() { ! flock --nonblock "$settings.lock" true; }
 swatch=0
 caught=0
 for round in 1 2 3 4 5; do
-    "$program" 2>>"$work/stderr" &
-    pid=$!
-    window=$(find_window 'Tarvo Pigmenta')
+    start_program
     place_palette "$window"
     for _ in 1 2; do
         save_swatch "$swatch"
@@ -49,9 +47,7 @@ done
 
 # Read back by the program itself: a file it took for damaged would be kept aside at its next
 # write.
-"$program" 2>>"$work/stderr" &
-pid=$!
-window=$(find_window 'Tarvo Pigmenta')
+start_program
 place_palette "$window"
 save_swatch "$swatch"
 until_true 10 saved "$swatch" || fail "swatch $swatch was not saved after the kills"

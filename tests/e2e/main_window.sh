@@ -6,11 +6,7 @@ program=$1
 source "$(dirname "$0")/xsession.sh"
 
 write_settings '"Splash"=dword:00000000' '"Copy"=dword:0000004a' '"View"=dword:00000007'
-"$program" &
-pid=$!
-pids+=("$pid")
-window=$(find_window 'Tarvo Pigmenta')
-xdotool windowfocus --sync "$window"
+start_program
 
 xdotool key --delay 50 ctrl+Insert
 until_true 5 clipboard_is '"#FF6600"' || fail "the true colour was not copied"

@@ -9,11 +9,7 @@ source "$(dirname "$0")/xsession.sh"
 # beside the colour and the finder, so that it lies at a fixed place above the window's bottom.
 write_settings '"Splash"=dword:00000000' '"Copy"=dword:0000004b' '"View"=dword:00000004' \
     '"Palette"=dword:0000001e'
-"$program" &
-pid=$!
-pids+=("$pid")
-window=$(find_window 'Tarvo Pigmenta')
-xdotool windowfocus --sync "$window"
+start_program
 place_palette "$window"
 
 # darkcyan: the names palette's column 3, row 3, at (500, 300) twips of the palette.

@@ -104,6 +104,18 @@ save_swatch() {
     xdotool mouseup 1
 }
 
+# start_program [COMMAND...]: COMMAND (the program under test when none is given) started in the
+# background, its standard error shown and kept in $work/stderr; sets pid, and window once the main
+# window shows, focused.
+start_program() {
+    (($#)) || set -- "$program"
+    "$@" 2> >(tee -a "$work/stderr" >&2) &
+    pid=$!
+    pids+=("$pid")
+    window=$(find_window 'Tarvo Pigmenta') || fail "the main window did not show"
+    xdotool windowfocus --sync "$window"
+}
+
 # exit_by_menu PID: Colour > Exit by its keys, then the program PID is waited for.
 exit_by_menu() {
     xdotool key --delay 100 alt+c x

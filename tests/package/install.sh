@@ -36,11 +36,8 @@ mkdir -p "$work/bin"
 printf '#!/bin/sh\necho "$1" >"%s"\n' "$work/opened" >"$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
 write_settings '"Splash"=dword:00000000'
-PATH=$work/bin:$PATH "$work/root/usr/bin/pigmenta" &
-pid=$!
-pids+=("$pid")
-window=$(find_window 'Tarvo Pigmenta') || fail "the packaged program showed no window"
-xdotool windowfocus --sync "$window" key F1
+PATH=$work/bin:$PATH start_program "$work/root/usr/bin/pigmenta"
+xdotool key F1
 opened() { [[ -s $work/opened ]]; }
 until_true 10 opened || fail "F1 opened nothing"
 [[ $(cat "$work/opened") == "file://$work/root/usr/share/pigmenta/help/index.html" ]] ||
