@@ -4,6 +4,7 @@
 //
 //   bench_finder --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include "app/frmmain.h"
+#include "arguments.h"
 #include "finder/screensource.h"
 #include "settings/backend_file.h"
 #include "settings/schema.h"
@@ -82,6 +83,7 @@ extern "C" void *malloc(size_t size)
 
 int main(int argc, char **argv)
 {
+    TakeBenchmarkArguments(argc, argv);
     setenv("DISPLAY", StartXServer().c_str(), 1);
     setenv("QT_QPA_PLATFORM", "xcb", 1);
     unsetenv("WAYLAND_DISPLAY");
@@ -98,7 +100,6 @@ int main(int argc, char **argv)
     QApplication::processEvents();
     g_window = &window;
 
-    benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -5,6 +5,7 @@
 //
 //   bench_palettedrag --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include "app/frmmain.h"
+#include "arguments.h"
 #include "core/picturebox.h"
 #include "palettes/drawpalette.h"
 #include "palettes/palettekind.h"
@@ -63,6 +64,7 @@ BENCHMARK(SwatchDrag_Floor)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
+    TakeBenchmarkArguments(argc, argv);
     setenv("DISPLAY", StartXServer().c_str(), 1);
     setenv("QT_QPA_PLATFORM", "xcb", 1);
     QApplication app(argc, argv);
@@ -78,7 +80,6 @@ int main(int argc, char **argv)
     QApplication::processEvents();
     g_window = &window;
 
-    benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

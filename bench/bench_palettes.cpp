@@ -1,6 +1,7 @@
 // Drawing each palette into a box of the main window's palette size; the custom palette with all
 // 64 swatches stored in the settings file, so that each drawing reads them all. Beside them, the
 // floor of any drawing: the box cleared, one fill of the same picture.
+#include "arguments.h"
 #include "core/picturebox.h"
 #include "palettes/drawpalette.h"
 #include "settings/backend_file.h"
@@ -38,6 +39,7 @@ BENCHMARK(DrawPaletteOfKind_Floor)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
+    TakeBenchmarkArguments(argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir folder;
@@ -45,7 +47,6 @@ int main(int argc, char **argv)
     CreateKey(Schema::ColoursKey);
     for (int index = 0; index < Schema::SwatchCount; ++index)
         SaveValue(Schema::Swatch(index), index * 0x040404);
-    benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

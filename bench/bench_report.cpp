@@ -129,6 +129,12 @@ QString LoadAverage()
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // One optional file name; an option (anything starting with "-") is not one.
+    if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
+        std::fprintf(stderr,
+                     "usage: bench_report [report.md]   (to standard output without one)\n");
+        return 2;
+    }
     QElapsedTimer clock;
     clock.start();
     const QDateTime date = QDateTime::currentDateTimeUtc();
@@ -275,7 +281,10 @@ int main(int argc, char *argv[])
     QFile out;
     if (argc > 1) {
         out.setFileName(QString::fromLocal8Bit(argv[1]));
-        out.open(QIODevice::WriteOnly);
+        if (!out.open(QIODevice::WriteOnly)) {
+            std::fprintf(stderr, "bench_report: %s: %s\n", argv[1], qPrintable(out.errorString()));
+            return 1;
+        }
     } else {
         out.open(stdout, QIODevice::WriteOnly);
     }

@@ -92,11 +92,25 @@ long CpuTicks(pid_t pid)
     return utime + stime;
 }
 
+// The number of runs of each: none given is 10; anything but one whole number from 1 on gets the
+// usage line, before any X server is started.
+int Runs(int argc, char *argv[])
+{
+    if (argc == 1)
+        return 10;
+    char *end = nullptr;
+    const long runs = argc == 2 ? std::strtol(argv[1], &end, 10) : 0;
+    if (argc == 2 && *argv[1] != '\0' && *end == '\0' && runs >= 1 && runs <= 1000)
+        return int(runs);
+    std::fprintf(stderr, "usage: bench_startup [runs]   (1 to 1000 runs of each; 10 by default)\n");
+    std::exit(2);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    const int runs = argc > 1 ? std::atoi(argv[1]) : 10;
+    const int runs = Runs(argc, argv);
     const std::string folder = BENCH_FOLDER;
     const std::string bare = folder + "/startup_bare";
     const std::string program = folder + "/startup_program";

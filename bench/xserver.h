@@ -1,12 +1,14 @@
 #pragma once
 
 // A private X server for a benchmark: Xvfb on a free display, without resets between clients,
-// ended when the benchmark exits.
+// ended when the benchmark ends, however it ends: the kernel stops the server when the benchmark
+// dies of a signal, and the benchmark's exit stops it and waits for it.
 
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -27,9 +29,12 @@ inline std::string StartXServer()
     int fds[2];
     if (pipe(fds) != 0)
         std::exit(1);
+    const pid_t benchmark = getpid();
     g_xServer = fork();
     if (g_xServer == 0) {
         close(fds[0]);
+        if (prctl(PR_SET_PDEATHSIG, SIGTERM) != 0 || getppid() != benchmark)
+            _exit(127);
         const std::string fd = std::to_string(fds[1]);
         if (!std::freopen("/dev/null", "w", stderr))
             _exit(127);
