@@ -23,20 +23,28 @@
 
 namespace {
 
-// Holds whatever reaches a box, pasted text included, to what could have been typed.
+// Holds whatever reaches a box, pasted text included, to what could have been typed into it.
 class TypedOnly : public QValidator
 {
 public:
-    TypedOnly(std::function<KeyVerdict(const QString &, QChar)> filter, QObject *parent)
-        : QValidator(parent), m_filter(std::move(filter))
+    TypedOnly(std::function<int()> notation, QObject *parent)
+        : QValidator(parent), m_notation(std::move(notation))
     {}
-    State validate(QString &input, int &) const override
+    State validate(QString &input, int &pos) const override
     {
-        return CouldBeTyped(input, m_filter) ? Acceptable : Invalid;
+        // Typed text is never wrapped in quotes or spaces, so only pasted text changes here.
+        const QString text = PastedText(input);
+        if (!CouldBeTyped(m_notation(), text))
+            return Invalid;
+        if (text != input) {
+            input = text;
+            pos = int(text.size());
+        }
+        return Acceptable;
     }
 
 private:
-    std::function<KeyVerdict(const QString &, QChar)> m_filter;
+    std::function<int()> m_notation;
 };
 
 // The character a key types into a box, for its KeyPress to filter; none for the keys that do in
@@ -109,16 +117,13 @@ frmColour::frmColour(const ColourTarget &target, bool alwaysOnTop, QWidget *pare
         txtColour[i]->setObjectName(QStringLiteral("txtColour%1").arg(i));
         txtColour[i]->setAlignment(Qt::AlignRight);
         SetTwipsGeometry(txtColour[i], lefts[i], 990, 1230, 360);
-        txtColour[i]->setValidator(new TypedOnly(FilterComponentKey, txtColour[i]));
+        txtColour[i]->setValidator(new TypedOnly([] { return RgbNotation; }, txtColour[i]));
         txtColour[i]->installEventFilter(this);
     }
     txtColourName = new QLineEdit(fraColour);
     txtColourName->setObjectName(QStringLiteral("txtColourName"));
-    txtColourName->setMaxLength(40);
     SetTwipsGeometry(txtColourName, 1545, 990, 3015, 360);
-    txtColourName->setValidator(new TypedOnly(
-        [this](const QString &text, QChar key) { return FilterSingleKey(m_notation, text, key); },
-        txtColourName));
+    txtColourName->setValidator(new TypedOnly([this] { return m_notation; }, txtColourName));
     txtColourName->installEventFilter(this);
 
     cmdOK = new QPushButton(tr("OK"), fraColour);
@@ -169,7 +174,6 @@ void frmColour::SetNotation(int notation)
         return;
     }
     txtColourName->clear();
-    txtColourName->setMaxLength(MaxLength(notation));
     SetTwipsGeometry(txtColourName, 1725, 990, 3015, 360);
     lblBlue->setText(LoadResString(notation == HexNotation       ? 301
                                    : notation == DecimalNotation ? 302
@@ -202,8 +206,7 @@ bool frmColour::Discards(int notation, const QString &text, QChar KeyAscii)
         cmdOK_Click();
         return true;
     }
-    const KeyVerdict verdict = notation == RgbNotation ? FilterComponentKey(text, KeyAscii)
-                                                       : FilterSingleKey(notation, text, KeyAscii);
+    const KeyVerdict verdict = FilterKey(notation, text, KeyAscii);
     if (verdict.beep)
         CurrentPrompts().Beep();
     return !verdict.accepted;
