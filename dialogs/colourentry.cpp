@@ -26,57 +26,100 @@ int MaxLength(int notation)
         return 6;
     case DecimalNotation:
         return 8;
-    default:
+    case NameNotation:
         return 20;
+    default:
+        return 102;
     }
 }
 
-KeyVerdict FilterSingleKey(int notation, const QString &text, QChar key)
+namespace {
+
+// A box's filter walking its text key by key, carrying what it has read: the number's digits
+// before any point, and whether a point or a percent sign came. So a whole text is checked in one
+// pass, however long, and never read again for each key.
+class Typing
 {
-    switch (notation) {
-    case HexNotation:
-        return IsAsciiDigit(key) || (key >= u'A' && key <= u'F') || (key >= u'a' && key <= u'f')
-                   ? Accept
-                   : Refuse;
-    case DecimalNotation:
-        if (!IsAsciiDigit(key))
-            return Refuse;
-        // Beyond the largest colour the digit goes without a beep.
-        return LeadingNumber(text + key) <= 16777215 ? Accept : RefuseQuietly;
-    case NameNotation:
-        return (key >= u'A' && key <= u'Z') || (key >= u'a' && key <= u'z') ? Accept : Refuse;
-    default:
+public:
+    explicit Typing(int notation) : m_notation(notation) {}
+
+    // The verdict on key typed after the keys let through so far; a key let through is taken.
+    KeyVerdict Type(QChar key)
+    {
+        const KeyVerdict verdict = Verdict(key);
+        if (verdict.accepted) {
+            // Hex digits make no number here: the decimal and red, green and blue boxes' do.
+            if (IsAsciiDigit(key) && !m_point && m_notation != HexNotation)
+                m_whole = m_whole * 10 + key.digitValue();
+            m_point = m_point || key == u'.';
+            m_percent = m_percent || key == u'%';
+            m_empty = false;
+        }
+        return verdict;
+    }
+
+private:
+    KeyVerdict Verdict(QChar key) const
+    {
+        const bool digit = IsAsciiDigit(key);
+        const int next = digit ? m_whole * 10 + key.digitValue() : m_whole;
+        switch (m_notation) {
+        case HexNotation:
+            return digit || (key >= u'A' && key <= u'F') || (key >= u'a' && key <= u'f') ? Accept
+                                                                                         : Refuse;
+        case DecimalNotation:
+            if (!digit)
+                return Refuse;
+            // Beyond the largest colour the digit goes without a beep.
+            return next <= 16777215 ? Accept : RefuseQuietly;
+        case NameNotation:
+            return (key >= u'A' && key <= u'Z') || (key >= u'a' && key <= u'z') ? Accept : Refuse;
+        }
+        // A fraction has a whole part of at most 1, so only zeros follow the point after a 1.
+        if (digit)
+            return m_percent || (m_point ? m_whole == 1 && key != u'0' : next > 255) ? Refuse
+                                                                                     : Accept;
+        // A percentage follows a number to 100; a fraction, being at most 1, may take one.
+        if (key == u'%')
+            return m_empty || m_percent || m_whole > 100 ? Refuse : Accept;
+        // A point makes a fraction of 1: not after a percentage or a whole number above 1, where
+        // the component would leave 0-255.
+        if (key == u'.')
+            return m_point || m_percent || m_whole > 1 ? Refuse : Accept;
         return Refuse;
     }
+
+    int m_notation;
+    int m_whole = 0;
+    bool m_point = false, m_percent = false, m_empty = true;
+};
+
+} // namespace
+
+KeyVerdict FilterKey(int notation, const QString &text, QChar key)
+{
+    Typing typing(notation);
+    for (QChar typed : text)
+        typing.Type(typed);
+    return typing.Type(key);
 }
 
-KeyVerdict FilterComponentKey(const QString &text, QChar key)
+bool CouldBeTyped(int notation, const QString &text)
 {
-    const double v = LeadingNumber(text + key);
-    if (IsAsciiDigit(key)) {
-        const bool refused = text.contains(u'%') || (text.contains(u'.') && v > 1) || v > 255;
-        return refused ? Refuse : Accept;
-    }
-    if (key == u'%')
-        return v <= 100 && !text.contains(u'%') && !text.isEmpty() ? Accept : Refuse;
-    // A point makes a fraction of 1: not after a percentage or a whole number above 1, where the
-    // component would leave 0-255.
-    if (key == u'.')
-        return text.contains(u'.') || text.contains(u'%') || LeadingNumber(text) > 1 ? Refuse
-                                                                                     : Accept;
-    return Refuse;
+    Typing typing(notation);
+    return text.size() <= MaxLength(notation) &&
+           std::all_of(text.begin(), text.end(),
+                       [&typing](QChar key) { return typing.Type(key).accepted; });
 }
 
-bool CouldBeTyped(const QString &text,
-                  const std::function<KeyVerdict(const QString &, QChar)> &filter)
+QString PastedText(const QString &text)
 {
-    QString typed;
-    for (QChar key : text) {
-        if (!filter(typed, key).accepted)
-            return false;
-        typed += key;
-    }
-    return true;
+    QString pasted = text.trimmed();
+    if (pasted.size() >= 2 && pasted.startsWith(u'"') && pasted.endsWith(u'"'))
+        pasted = pasted.mid(1, pasted.size() - 2);
+    if (pasted.startsWith(u'#'))
+        pasted.remove(0, 1);
+    return pasted;
 }
 
 double LeadingNumber(const QString &text)

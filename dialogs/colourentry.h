@@ -3,7 +3,6 @@
 #include "core/colour.h"
 
 #include <QString>
-#include <functional>
 #include <optional>
 
 // The notations a colour can be typed in, as the Enter Colour window offers them.
@@ -17,22 +16,23 @@ struct KeyVerdict
     friend bool operator==(const KeyVerdict &, const KeyVerdict &) = default;
 };
 
-// The most characters the single box takes in a notation: 6 hex digits, 8 decimal digits, 20
-// letters of a name.
+// The most characters a box takes in a notation: 6 hex digits, 8 decimal digits, 20 letters of a
+// name, and in a red, green or blue box (RgbNotation) 102, a fraction re-formatted with 100
+// decimals.
 [[nodiscard]] int MaxLength(int notation);
 
-// The key filter of the single box: key typed at the end of text. Backspace and Enter are the
-// caller's.
-[[nodiscard]] KeyVerdict FilterSingleKey(int notation, const QString &text, QChar key);
+// The key filter of a box: key typed at the end of text. notation is the single box's, or
+// RgbNotation for a red, green or blue box (a whole number 0-255, a fraction with a point that
+// stays at most 1, or a percentage to 100). Backspace and Enter are the caller's.
+[[nodiscard]] KeyVerdict FilterKey(int notation, const QString &text, QChar key);
 
-// The key filter of a red, green or blue box: a whole number 0-255, a fraction with a point that
-// stays at most 1, or a percentage to 100.
-[[nodiscard]] KeyVerdict FilterComponentKey(const QString &text, QChar key);
+// Whether text could have been typed into an empty box of the notation key by key past its filter
+// and length: pasted text is held to the same rules as typed text.
+[[nodiscard]] bool CouldBeTyped(int notation, const QString &text);
 
-// Whether text could have been typed into an empty box key by key past filter: pasted text is
-// held to the same rules as typed text.
-[[nodiscard]] bool CouldBeTyped(const QString &text,
-                                const std::function<KeyVerdict(const QString &, QChar)> &filter);
+// Text as it is pasted into a box: the program's own copy text comes without the quotes around it
+// and its pound sign, and a copied line without the spaces or line break around it.
+[[nodiscard]] QString PastedText(const QString &text);
 
 // The leading number of a text, read leniently: up to the first character that cannot continue
 // it; empty (or no number) is 0.

@@ -19,24 +19,55 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QValidator>
+#include <functional>
 
 namespace {
 
-// Holds whatever reaches a box, pasted text included, to what could have been typed.
+// Holds whatever reaches a box, pasted text included, to what could have been typed into it.
 class TypedOnly : public QValidator
 {
 public:
-    TypedOnly(std::function<KeyVerdict(const QString &, QChar)> filter, QObject *parent)
-        : QValidator(parent), m_filter(std::move(filter))
+    TypedOnly(std::function<int()> notation, QObject *parent)
+        : QValidator(parent), m_notation(std::move(notation))
     {}
-    State validate(QString &input, int &) const override
+    State validate(QString &input, int &pos) const override
     {
-        return CouldBeTyped(input, m_filter) ? Acceptable : Invalid;
+        // Typed text is never wrapped in quotes or spaces, so only pasted text changes here.
+        const QString text = PastedText(input);
+        if (!CouldBeTyped(m_notation(), text))
+            return Invalid;
+        if (text != input) {
+            input = text;
+            pos = int(text.size());
+        }
+        return Acceptable;
     }
 
 private:
-    std::function<KeyVerdict(const QString &, QChar)> m_filter;
+    std::function<int()> m_notation;
 };
+
+// The character a key types into a box, for its KeyPress to filter; none for the keys that do in
+// a box what they do in any dialog: move the focus, cancel, delete, paste or select all.
+QChar TypedCharacter(const QKeyEvent &key)
+{
+    switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return u'\r';
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+    case Qt::Key_Delete:
+        return {};
+    default:
+        break;
+    }
+    if (key.text().size() != 1 || key.matches(QKeySequence::Paste) ||
+        key.matches(QKeySequence::SelectAll))
+        return {};
+    return key.text()[0];
+}
 
 } // namespace
 
@@ -61,10 +92,8 @@ frmColour::frmColour(const ColourTarget &target, bool alwaysOnTop, QWidget *pare
         button->setObjectName(QLatin1String(name));
         SetTwipsGeometry(button, left, 405, width, 285);
         button->resize(std::max(button->width(), button->sizeHint().width()), button->height());
-        connect(button, &QRadioButton::clicked, this, [this, notation] {
-            SetNotation(notation);
-            Form_Activate();
-        });
+        connect(button, &QRadioButton::clicked, this, [this, notation] { SetNotation(notation); });
+        button->installEventFilter(this);
         return button;
     };
     optHex = option(tr("Hex"), "optHex", 480, 795, HexNotation);
@@ -88,16 +117,13 @@ frmColour::frmColour(const ColourTarget &target, bool alwaysOnTop, QWidget *pare
         txtColour[i]->setObjectName(QStringLiteral("txtColour%1").arg(i));
         txtColour[i]->setAlignment(Qt::AlignRight);
         SetTwipsGeometry(txtColour[i], lefts[i], 990, 1230, 360);
-        txtColour[i]->setValidator(new TypedOnly(FilterComponentKey, txtColour[i]));
+        txtColour[i]->setValidator(new TypedOnly([] { return RgbNotation; }, txtColour[i]));
         txtColour[i]->installEventFilter(this);
     }
     txtColourName = new QLineEdit(fraColour);
     txtColourName->setObjectName(QStringLiteral("txtColourName"));
-    txtColourName->setMaxLength(40);
     SetTwipsGeometry(txtColourName, 1545, 990, 3015, 360);
-    txtColourName->setValidator(new TypedOnly(
-        [this](const QString &text, QChar key) { return FilterSingleKey(m_notation, text, key); },
-        txtColourName));
+    txtColourName->setValidator(new TypedOnly([this] { return m_notation; }, txtColourName));
     txtColourName->installEventFilter(this);
 
     cmdOK = new QPushButton(tr("OK"), fraColour);
@@ -148,7 +174,6 @@ void frmColour::SetNotation(int notation)
         return;
     }
     txtColourName->clear();
-    txtColourName->setMaxLength(MaxLength(notation));
     SetTwipsGeometry(txtColourName, 1725, 990, 3015, 360);
     lblBlue->setText(LoadResString(notation == HexNotation       ? 301
                                    : notation == DecimalNotation ? 302
@@ -165,57 +190,109 @@ void frmColour::Form_Activate()
         box->selectAll();
 }
 
-KeyVerdict frmColour::Filter(const QLineEdit *box, const QString &text, QChar key) const
+// The box the click showed takes the focus.
+void frmColour::opt_MouseUp()
 {
-    return box == txtColourName ? FilterSingleKey(m_notation, text, key)
-                                : FilterComponentKey(text, key);
+    Form_Activate();
+}
+
+// Backspace goes through and Enter is OK; any other character passes the notation's filter or is
+// discarded, mostly with a beep.
+bool frmColour::Discards(int notation, const QString &text, QChar KeyAscii)
+{
+    if (KeyAscii == u'\b')
+        return false;
+    if (KeyAscii == u'\r') {
+        cmdOK_Click();
+        return true;
+    }
+    const KeyVerdict verdict = FilterKey(notation, text, KeyAscii);
+    if (verdict.beep)
+        CurrentPrompts().Beep();
+    return !verdict.accepted;
+}
+
+bool frmColour::txtColourName_KeyPress(QChar KeyAscii)
+{
+    return Discards(m_notation, txtColourName->text(), KeyAscii);
+}
+
+bool frmColour::txtColour_KeyPress(int Index, QChar KeyAscii)
+{
+    return Discards(RgbNotation, txtColour[Index]->text(), KeyAscii);
+}
+
+// The caret stays at the end, where typing goes.
+bool frmColour::txtColour_KeyDown(int, int KeyCode)
+{
+    return KeyCode == Qt::Key_Home || KeyCode == Qt::Key_Left || KeyCode == Qt::Key_Up ||
+           KeyCode == Qt::Key_Right || KeyCode == Qt::Key_Down;
+}
+
+void frmColour::txtColour_GotFocus(int Index)
+{
+    txtColour[Index]->selectAll();
+}
+
+void frmColour::txtColour_LostFocus(int Index)
+{
+    txtColour[Index]->setText(
+        ReformatFraction(txtColour[Index]->text(), m_target.options.precision));
+}
+
+void frmColour::txtColour_MouseDown(int Index)
+{
+    txtColour[Index]->setFocus(Qt::MouseFocusReason);
+    txtColour[Index]->end(false);
+}
+
+void frmColour::txtColour_MouseUp(int Index)
+{
+    txtColour[Index]->end(false);
+}
+
+void frmColour::txtColour_DblClick(int Index)
+{
+    txtColour[Index]->end(false);
 }
 
 bool frmColour::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *box = qobject_cast<QLineEdit *>(watched);
-    if (!box)
+    if (watched == txtColourName && event->type() == QEvent::KeyPress) {
+        const QChar KeyAscii = TypedCharacter(*static_cast<QKeyEvent *>(event));
+        return !KeyAscii.isNull() && txtColourName_KeyPress(KeyAscii);
+    }
+    if (event->type() == QEvent::MouseButtonRelease && qobject_cast<QRadioButton *>(watched)) {
+        // The button takes the release first, and with it its Click, which shows the box.
+        QMetaObject::invokeMethod(this, &frmColour::opt_MouseUp, Qt::QueuedConnection);
+        return false;
+    }
+    const auto box = std::find(txtColour.begin(), txtColour.end(), watched);
+    if (box == txtColour.end())
         return QDialog::eventFilter(watched, event);
-    const bool component = box != txtColourName;
+    const int Index = int(box - txtColour.begin());
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            cmdOK_Click();
-            return true;
-        }
-        // The caret stays at the end, where typing goes.
-        if (component &&
-            (key->key() == Qt::Key_Home || key->key() == Qt::Key_Left || key->key() == Qt::Key_Up ||
-             key->key() == Qt::Key_Right || key->key() == Qt::Key_Down))
-            return true;
-        if (key->key() == Qt::Key_Backspace || key->text().size() != 1 ||
-            key->matches(QKeySequence::Paste) || key->matches(QKeySequence::SelectAll))
-            return false;
-        const KeyVerdict verdict = Filter(box, box->text(), key->text()[0]);
-        if (verdict.beep)
-            CurrentPrompts().Beep();
-        return !verdict.accepted;
+        const QChar KeyAscii = TypedCharacter(*key);
+        return txtColour_KeyDown(Index, key->key()) ||
+               (!KeyAscii.isNull() && txtColour_KeyPress(Index, KeyAscii));
     }
     case QEvent::FocusIn:
-        if (component)
-            box->selectAll();
+        txtColour_GotFocus(Index);
         return false;
     case QEvent::FocusOut:
-        if (component)
-            box->setText(ReformatFraction(box->text(), m_target.options.precision));
+        txtColour_LostFocus(Index);
         return false;
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        if (!component)
-            return false;
-        box->setFocus(Qt::MouseFocusReason);
-        box->end(false);
+        txtColour_MouseDown(Index);
         return true;
     case QEvent::MouseButtonRelease:
-        if (component)
-            box->end(false);
-        return component;
+        txtColour_MouseUp(Index);
+        return true;
+    case QEvent::MouseButtonDblClick:
+        txtColour_DblClick(Index);
+        return true;
     default:
         return false;
     }

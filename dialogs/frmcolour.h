@@ -38,7 +38,18 @@ public:
     void Form_Load();
     void Form_Activate();
     void Form_Unload();
+    // The Click of every option button: its notation and the layout that goes with it.
     void SetNotation(int notation);
+    void opt_MouseUp();
+    // Key handlers return whether they discard the key.
+    bool txtColourName_KeyPress(QChar KeyAscii);
+    bool txtColour_KeyPress(int Index, QChar KeyAscii);
+    bool txtColour_KeyDown(int Index, int KeyCode);
+    void txtColour_GotFocus(int Index);
+    void txtColour_LostFocus(int Index);
+    void txtColour_MouseDown(int Index);
+    void txtColour_MouseUp(int Index);
+    void txtColour_DblClick(int Index);
     void cmdOK_Click();
     void cmdCancel_Click();
 
@@ -58,7 +69,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    [[nodiscard]] KeyVerdict Filter(const QLineEdit *box, const QString &text, QChar key) const;
+    bool Discards(int notation, const QString &text, QChar KeyAscii);
 
     ColourTarget m_target;
     int m_notation = HexNotation;

@@ -12,13 +12,11 @@
 
 namespace {
 
-using Filter = std::function<KeyVerdict(const QString &, QChar)>;
-
-QString Typed(const QString &keys, const Filter &filter, qsizetype maxLength)
+QString Typed(int notation, const QString &keys)
 {
     QString typed;
     for (QChar key : keys)
-        if (typed.size() < maxLength && filter(typed, key).accepted)
+        if (typed.size() < MaxLength(notation) && FilterKey(notation, typed, key).accepted)
             typed += key;
     return typed;
 }
@@ -61,7 +59,7 @@ void CheckComponentBox(const QString &typed, int precision)
     Require(component >= 0 && component <= 255, "a component is 0-255");
     // Leaving the box rewrites a fraction, rounded to the places from fifteen significant digits.
     const QString rewritten = ReformatFraction(typed, precision);
-    Require(CouldBeTyped(rewritten, FilterComponentKey), "a rewritten fraction could be typed");
+    Require(CouldBeTyped(RgbNotation, rewritten), "a rewritten fraction could be typed");
     Require(typed.contains(u'.') || rewritten == typed, "only a fraction is rewritten");
     Require(std::abs(LeadingNumber(rewritten) - number) <= 0.5 * std::pow(10.0, -precision) + 1e-15,
             "a fraction is rewritten to its nearest at the places");
@@ -86,17 +84,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString keys =
         QString::fromUtf8(reinterpret_cast<const char *>(data + 2), qsizetype(size - 2));
 
-    const bool component = notation == RgbNotation;
-    const Filter filter =
-        component ? Filter(FilterComponentKey) : [notation](const QString &text, QChar key) {
-            return FilterSingleKey(notation, text, key);
-        };
-    const qsizetype maxLength = component ? keys.size() : MaxLength(notation);
-    const QString typed = Typed(keys, filter, maxLength);
-    Require(CouldBeTyped(typed, filter), "what was typed could be typed");
-    Require(!CouldBeTyped(keys, filter) || keys.size() > maxLength || typed == keys,
+    const QString typed = Typed(notation, keys);
+    Require(CouldBeTyped(notation, typed), "what was typed could be typed");
+    Require(!CouldBeTyped(notation, keys) || typed == keys,
             "text that could be typed is typed whole");
-    if (component)
+    // The boxes' paste rule sees typed text too, and must leave it as it is.
+    Require(PastedText(typed) == typed, "typed text is never unwrapped");
+    if (notation == RgbNotation)
         CheckComponentBox(typed, precision);
     else
         CheckSingleBox(notation, typed);

@@ -2,7 +2,6 @@
 #include "core/currentcolour.h"
 #include "core/picturebox.h"
 #include "core/prompts.h"
-#include "dialogs/colourentry.h"
 #include "dialogs/frmcolour.h"
 #include "palettes/swatchhistory.h"
 #include "settings/schema.h"
@@ -12,8 +11,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,8 +29,8 @@ public:
     std::optional<QString> ChooseFont(QWidget *, const QString &) override { return {}; }
 };
 
-// The Enter Colour window: its key filters as tables, the conversions, and OK, Cancel and the
-// notation remembered, against a colour display and history of the test's own.
+// The Enter Colour window driven by keys on its focused controls, against a colour display and
+// history of the test's own.
 class tst_frmColour : public QObject
 {
     Q_OBJECT
@@ -44,194 +42,115 @@ class tst_frmColour : public QObject
     SwatchHistory m_history;
     CopyOptions m_options;
 
-    std::unique_ptr<frmColour> Open()
+    // Keys pressed on whichever control has the focus: characters are typed one by one, {Keys}
+    // is one key combination, and {Ctrl+V:text} pastes text.
+    static void Press(const QString &keys)
     {
-        auto w = std::make_unique<frmColour>(
-            ColourTarget{m_picMain, m_upper, m_lower, m_history, m_options}, false, nullptr);
-        w->setAttribute(Qt::WA_DeleteOnClose, false);
-        w->show();
-        return w;
+        static const QRegularExpression step(QStringLiteral(R"(\{([^}:]+)(?::([^}]*))?\}|.)"));
+        for (const QRegularExpressionMatch &m : step.globalMatch(keys)) {
+            const QKeyCombination key = QKeySequence(m.captured(1))[0];
+            if (m.hasCaptured(2))
+                QApplication::clipboard()->setText(m.captured(2));
+            if (m.hasCaptured(1))
+                QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+            else
+                QTest::keyClicks(QApplication::focusWidget(), m.captured());
+        }
     }
-    ColourValue Current() const { return ReadSwatchColour(m_picMain, 1); }
 
 private slots:
+    // The boxes take only a point, so a fraction re-formatted with a comma would read as its
+    // whole part: every test runs in a decimal-comma locale.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German)); }
+
     void init()
     {
         UseFreshSettings(m_dir.filePath("registry.reg"));
         m_prompts = {};
         SetPrompts(&m_prompts);
-        m_options = {CopyFlags(75), 1, 3, 1, 1, 1}; // instant copy on
+        m_options = {CopyFlags(75), 1, 3, 1, 1, 1}; // instant copy on, 3 decimals
         m_picMain.resize(182, 74);
         SetCurrentColour(m_picMain, m_upper, m_lower, RgbColour(1, 2, 3), 0, 0);
         QGuiApplication::clipboard()->setText("untouched");
     }
 
-    // (notation, text before, key) -> (let through, beep); 8 is a red, green or blue box.
-    void keyFilters_data()
+    static void Row(const char *name, int notation, const QString &keys, int beeps,
+                    const QString &state)
+    {
+        QTest::newRow(name) << notation << keys << beeps << state;
+    }
+
+    // Keys into the focused control, and the window's state after them: the texts of the shown
+    // boxes ("|" between red, green and blue), "@" the control with the focus and "!" the title of
+    // any warning; or, once it has closed, the caption of the current colour (010203 before).
+    // Pasted text is held to what could be typed, without the wrapping of the program's own copy.
+    void keys_data()
     {
         QTest::addColumn<int>("notation");
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<bool>("beep");
-        const struct
-        {
-            int notation;
-            const char *before, *key;
-            bool accepted, beep;
-        } rows[] = {
-            {1, "FF66", "a", true, false},     {1, "", "G", false, true},
-            {1, "", "-", false, true},         {2, "1677721", "5", true, false},
-            {2, "1677721", "6", false, false}, {2, "12", "x", false, true},
-            {4, "Re", "d", true, false},       {4, "red", "1", false, true},
-            {4, "dark", " ", false, true},     {8, "25", "5", true, false},
-            {8, "25", "6", false, true},       {8, "1.", "5", false, true},
-            {8, "0.", "5", true, false},       {8, "1", ".", true, false},
-            {8, "0.5", ".", false, true},      {8, "", "%", false, true},
-            {8, "50", "%", true, false},       {8, "101", "%", false, true},
-            {8, "50%", "%", false, true},      {8, "50%", "1", false, true},
-            {8, "200", "5", false, true},      {8, "", "-", false, true},
-        };
-        for (const auto &r : rows)
-            QTest::addRow("%d: %s + %s", r.notation, r.before, r.key)
-                << r.notation << QString(r.before) << QString(r.key) << r.accepted << r.beep;
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("beeps");
+        QTest::addColumn<QString>("state");
+        const QString zeros(32765, u'0'), decimals(100, u'0');
+        Row("tab walk", 8, "1{Tab}2{Tab}3{Tab}", 0, "1|2|3 @cmdOK");
+        Row("back into 200, all selected", 8, "200{Tab}{Shift+Tab}5", 1, "200|| @txtColour0");
+        Row("delete", 8, "12{Tab}{Shift+Tab}{Del}", 0, "|| @txtColour0");
+        Row("caret kept at the end", 8, "12{Home}{Left}{Up}3", 0, "123|| @txtColour0");
+        Row("to 255", 8, "2569-A#", 5, "25|| @txtColour0");
+        Row("fraction to 1", 8, "1.5{Tab}.25.", 2, "1.000|.25| @txtColour1");
+        Row("percent to 100", 8, "%50%%1{Tab}101%", 4, "50%|101| @txtColour1");
+        Row("hex, 3 stored", 3, "aB3#%G9cDe", 3, "aB39cD @txtColourName");
+        Row("hex edited", 1, "FF66{Left}{Left}{Del}{Home}{Del}{Tab}", 0, "F6 @cmdOK");
+        Row("decimal", 2, "16777216x", 1, "1677721 @txtColourName");
+        Row("name", 4, "Red 1%", 3, "Red @txtColourName");
+        Row("paste copied hex", 1, "{Ctrl+V:12zz34}{Ctrl+V:\"#FF6600\"\n}", 0,
+            "FF6600 @txtColourName");
+        Row("paste #hex", 1, "{Ctrl+V:FF6600A}{Ctrl+V:#ff6600}", 0, "ff6600 @txtColourName");
+        Row("paste copied name", 4, "{Ctrl+V:\"red\"}", 0, "red @txtColourName");
+        Row("paste 300", 8, "{Ctrl+V:300}{Ctrl+V:\"30\"}", 0, "30|| @txtColour0");
+        Row("paste 100 decimals", 8, "{Ctrl+V:0.0" + decimals + "}{Ctrl+V:0." + decimals + "}", 0,
+            "0." + decimals + "|| @txtColour0");
+        Row("paste zeros", 8, "{Ctrl+V:00" + zeros + "}1{Tab}{Ctrl+V:0." + zeros + "}0", 0,
+            "1|0| @txtColour1");
+        Row("hex OK", 1, "ff6600{Return}", 0, "FF6600");
+        Row("short hex", 1, "FFF{Return}", 0, "FFF @txtColourName !Enter Colour");
+        Row("decimal OK", 2, "16737792{Return}", 0, "FF6600");
+        Row("empty decimal", 2, "{Return}", 0, "000000");
+        Row("name OK", 4, "RED{Return}", 0, "red");
+        Row("name not found", 4, "Grey{Return}", 0, "grey @txtColourName !No Such Colour Name");
+        Row("rgb halves", 8, "255{Tab}0.3{Tab}30%{Return}", 0, "FF4C4D");
+        Row("rgb re-formatted", 8, "0.0016{Tab}1.0{Tab}50%{Return}", 0, "01FF80");
+        Row("esc", 8, "255{Esc}", 0, "010203");
     }
-    void keyFilters()
+    // Closing stores the notation; a new colour is one history step and copied at once.
+    void keys()
     {
         QFETCH(int, notation);
-        QFETCH(QString, before);
-        QFETCH(QString, key);
-        QFETCH(bool, accepted);
-        QFETCH(bool, beep);
-        const KeyVerdict verdict = notation == RgbNotation
-                                       ? FilterComponentKey(before, key[0])
-                                       : FilterSingleKey(notation, before, key[0]);
-        QCOMPARE(verdict, (KeyVerdict{accepted, beep}));
-    }
-
-    void conversions()
-    {
-        QCOMPARE(HexColour("ff6600"), RgbColour(255, 102, 0));
-        QCOMPARE(HexColour("FF6600"), RgbColour(255, 102, 0));
-        QCOMPARE(HexColour("FFFFFF"), 0xFFFFFF);
-        QCOMPARE(HexColour("FFF"), std::nullopt);
-        QCOMPARE(HexColour("0x1234"), std::nullopt);
-        QCOMPARE(DecimalColour("16737792"), RgbColour(255, 102, 0));
-        QCOMPARE(DecimalColour("255"), RgbColour(0, 0, 255));
-        QCOMPARE(DecimalColour(""), 0);
-        QCOMPARE(DecimalColour("100000000000000000000"), RgbColour(16, 0, 0)); // 2^20 * 5^20
-        QCOMPARE(ColourNameIndex("gray") >= 0, true);
-        QCOMPARE(ColourNameIndex("grey"), -1);
-        const struct
-        {
-            const char *text;
-            int component;
-        } components[] = {{"255", 255}, {"1.0", 255}, {"100%", 255}, {"0.5", 128}, {"0.3", 76},
-                          {"50%", 128}, {"30%", 77},  {"0.33", 84},  {"", 0},      {"0.5%", 128}};
-        for (const auto &c : components)
-            QCOMPARE(ComponentOf(c.text), c.component);
-        QCOMPARE(ReformatFraction("0.5", 3), "0.500");
-        QCOMPARE(ReformatFraction(".25", 3), "0.250");
-        QCOMPARE(ReformatFraction("0.333", 2), "0.33");
-        QCOMPARE(ReformatFraction("200", 2), "200");
-        // The box takes only a point, so a decimal-comma locale must not turn 0.5 into 0,50 (0).
-        QLocale::setDefault(QLocale(QLocale::German));
-        const QString rewritten = ReformatFraction("0.5", 2);
-        QLocale::setDefault(QLocale::c());
-        QCOMPARE(rewritten, "0.50");
-    }
-
-    // Typed keys go through the filter with their beeps; pasted text is held to the same rules.
-    void typingAndPasting()
-    {
-        SaveValue(Schema::ColourType, int(RgbNotation));
-        auto w = Open();
-        QTest::keyClicks(w->txtColour[0], "2569");
-        QCOMPARE(w->txtColour[0]->text(), "25");
-        QCOMPARE(m_prompts.beeps, 2);
-        w->txtColour[1]->clear();
-        QApplication::clipboard()->setText("300");
-        w->txtColour[1]->paste();
-        QCOMPARE(w->txtColour[1]->text(), "");
-        QApplication::clipboard()->setText("0.5");
-        w->txtColour[1]->paste();
-        QCOMPARE(w->txtColour[1]->text(), "0.5");
-        w->optHex->click();
-        QApplication::clipboard()->setText("12zz34");
-        w->txtColourName->paste();
-        QCOMPARE(w->txtColourName->text(), "");
-    }
-
-    // OK by notation: the colour made current with its caption, one history step, the instant
-    // copy; a name not found or a short hex text changes nothing and keeps the window open.
-    void ok_data()
-    {
-        QTest::addColumn<int>("notation");
-        QTest::addColumn<QStringList>("texts");
-        QTest::addColumn<ColourValue>("colour"); // -1: refused
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("hex") << 1 << QStringList{"ff6600"} << RgbColour(255, 102, 0) << "FF6600";
-        QTest::newRow("short hex") << 1 << QStringList{"FFF"} << -1 << "Enter Colour";
-        QTest::newRow("decimal") << 2 << QStringList{"16737792"} << RgbColour(255, 102, 0)
-                                 << "FF6600";
-        QTest::newRow("name RED") << 4 << QStringList{"RED"} << RgbColour(255, 0, 0) << "red";
-        QTest::newRow("name grey") << 4 << QStringList{"grey"} << -1 << "No Such Colour Name";
-        QTest::newRow("rgb") << 8 << QStringList{"255", "0.5", "30%"} << RgbColour(255, 128, 77)
-                             << "FF804D";
-    }
-    void ok()
-    {
-        QFETCH(int, notation);
-        QFETCH(QStringList, texts);
-        QFETCH(ColourValue, colour);
-        QFETCH(QString, caption);
+        QFETCH(QString, keys);
+        QFETCH(int, beeps);
+        QFETCH(QString, state);
         SaveValue(Schema::ColourType, notation);
-        auto w = Open();
-        if (notation == RgbNotation)
-            for (int i = 0; i < 3; ++i)
-                w->txtColour[i]->setText(texts[i]);
-        else
-            w->txtColourName->setText(texts[0]);
-        w->cmdOK->click();
-        if (colour < 0) {
-            QCOMPARE(m_prompts.warnings, QStringList{caption});
-            QCOMPARE(Current(), RgbColour(1, 2, 3));
-            QVERIFY(w->isVisible());
-            return;
-        }
-        QCOMPARE(Current(), colour);
-        QCOMPARE(m_upper.text(), caption);
-        QVERIFY(!w->isVisible());
-        QVERIFY(QGuiApplication::clipboard()->text() != "untouched");
+        frmColour w({m_picMain, m_upper, m_lower, m_history, m_options}, false, nullptr);
+        w.setAttribute(Qt::WA_DeleteOnClose, false);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        DeleteValue(Schema::ColourType);
+        Press(keys);
+        QStringList shown;
+        for (const QLineEdit *box : w.findChildren<QLineEdit *>())
+            if (box->isVisible())
+                shown << box->text();
+        const QString warning = m_prompts.warnings.isEmpty() ? "" : " !" + m_prompts.warnings[0];
+        QCOMPARE(w.isVisible()
+                     ? shown.join('|') + " @" + QApplication::focusWidget()->objectName() + warning
+                     : m_upper.text(),
+                 state);
+        QCOMPARE(m_prompts.beeps, beeps);
+        QCOMPARE(GetValue(Schema::ColourType).toInt(), w.isVisible() ? int(HexNotation) : notation);
+        const bool changed = ReadSwatchColour(m_picMain, 1) != RgbColour(1, 2, 3);
+        QCOMPARE(QGuiApplication::clipboard()->text() == "untouched",
+                 !changed && !keys.contains("Ctrl+V"));
         m_history.Apply(Undo, m_picMain, m_upper, m_lower);
-        QCOMPARE(Current(), RgbColour(1, 2, 3));
-    }
-
-    // The notation is remembered when the window closes, by Cancel too; a stored notation that
-    // is none of the four starts in Hex.
-    void notation_data()
-    {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("starts");
-        QTest::newRow("none stored") << -1 << 1;
-        QTest::newRow("0") << 0 << 1;
-        QTest::newRow("name") << 4 << 4;
-        QTest::newRow("3") << 3 << 1;
-    }
-    void notation()
-    {
-        QFETCH(int, stored);
-        QFETCH(int, starts);
-        if (stored >= 0)
-            SaveValue(Schema::ColourType, stored);
-        auto w = Open();
-        QCOMPARE(w->Notation(), starts);
-        QCOMPARE(w->txtColourName->isVisible(), starts != RgbNotation);
-        w->optFloat->click();
-        QVERIFY(w->txtColour[0]->isVisible() && !w->txtColourName->isVisible());
-        w->cmdCancel->click();
-        QCOMPARE(GetValue(Schema::ColourType).toInt(), int(RgbNotation));
-        QCOMPARE(Current(), RgbColour(1, 2, 3));
+        QCOMPARE(ReadSwatchColour(m_picMain, 1), RgbColour(1, 2, 3));
     }
 };
 
