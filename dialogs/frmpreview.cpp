@@ -226,9 +226,13 @@ bool frmPreview::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+// A key a text box has no use for (Shift alone, an arrow at the end of its text) goes on to the
+// window, but it is still the box's: typing a capital letter must not close the page.
 void frmPreview::keyPressEvent(QKeyEvent *)
 {
-    Form_KeyPress();
+    const QWidget *focus = focusWidget();
+    if (focus != txtHeading && focus != txtLink && focus != txtFont)
+        Form_KeyPress();
 }
 
 void frmPreview::changeEvent(QEvent *event)
