@@ -146,7 +146,11 @@ void frmPreview::Form_Load(const QRect &mainWindow, int screenWidth)
     SetColours(txtLink, m_link, background);
     txtHeading->setText(GetValue(Schema::HeadingText).toString());
     txtLink->setText(GetValue(Schema::LinkText).toString());
-    txtFont->setPlainText(GetValue(Schema::FontText).toString());
+    const QString body = GetValue(Schema::FontText).toString();
+    m_lineBreak = body.contains(QLatin1Char('\n')) && !body.contains(QLatin1String("\r\n"))
+                      ? QStringLiteral("\n")
+                      : QStringLiteral("\r\n");
+    txtFont->setPlainText(body);
     picMain->setFocus();
 }
 
@@ -172,7 +176,7 @@ void frmPreview::Form_Unload()
         return;
     SaveValue(Schema::HeadingText, txtHeading->text());
     SaveValue(Schema::LinkText, txtLink->text());
-    SaveValue(Schema::FontText, txtFont->toPlainText());
+    SaveValue(Schema::FontText, txtFont->toPlainText().replace(QLatin1Char('\n'), m_lineBreak));
 }
 
 bool frmPreview::eventFilter(QObject *watched, QEvent *event)

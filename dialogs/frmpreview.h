@@ -60,5 +60,8 @@ private:
     void SetLinkColour(ColourValue colour);
 
     ColourValue m_activeLink = 255, m_link = 16711680, m_hover = 39168;
+    // The line break of the stored body (CR LF unless it has bare LFs only): the box keeps
+    // paragraphs, not breaks, and an unedited body goes back as it came.
+    QString m_lineBreak;
     bool m_unloaded = false;
 };
