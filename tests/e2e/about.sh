@@ -42,7 +42,9 @@ until_true 5 about_focused || fail "Help > About did not bring the window forwar
 # shot W H LEFT TOP: that part of the window, as text pixels.
 shot() { import -window root -crop "$1x$2+$((X + $3))+$((Y + $4))" -depth 8 txt:-; }
 # The link: its first blue pixel, in the texts right of the picture.
-read -r link_x link_y < <(shot 200 100 80 60 | awk -F'[,:]' '/#0000FF / { print $1 + 80, $2 + 60; exit }')
+read -r link_x link_y < <(
+    shot 200 100 80 60 | awk -F'[,:]' '/#0000FF / { print $1 + 80, $2 + 60; exit }'
+)
 [[ -n $link_x ]] || fail "no blue link in the window"
 link_shows() { [[ $(shot 200 100 80 60) == *"#$1 "* ]]; }
 xdotool mousemove --sync $((X + link_x)) $((Y + link_y))

@@ -18,7 +18,9 @@ write_settings '"Splash"=dword:00000000' "\"Font\"=hex(1):$body"
 start_program
 
 # The preview: the program's other window.
-preview_id() { xdotool search --onlyvisible --classname '^pigmenta$' | grep -vx "$window" | head -n1; }
+preview_id() {
+    xdotool search --onlyvisible --classname '^pigmenta$' | grep -vx "$window" | head -n1
+}
 is_open() { [[ -n $(preview_id) ]]; }
 is_closed() { ! is_open; }
 focused() { [[ $(xdotool getwindowfocus) == "$(preview_id)" ]]; }
@@ -35,7 +37,8 @@ expect_closed() { until_true 5 is_closed || fail "$1 did not close the preview";
 # The heading, the link, a bare part of the page and the picture area beside the body, in the
 # preview.
 heading=(140 27) link=(140 61) page=(140 45) picture=(16 120)
-at() { echo $((X + $1)) $((Y + $2)); }
+# move_to LEFT TOP: the pointer to that place in the preview.
+move_to() { xdotool mousemove --sync $((X + $1)) $((Y + $2)); }
 # link_shows COLOUR: the link box holds pixels of COLOUR (RRGGBB), as its underline does.
 link_shows() {
     [[ $(import -window root -crop 237x19+$((X + 22))+$((Y + 52)) -depth 8 txt:-) == *"#$1 "* ]]
@@ -47,7 +50,8 @@ expect_closed "a key right after opening"
 [[ $(stored Font) == "hex(1):$body" ]] || fail "the unedited body was stored as $(stored Font)"
 
 open_preview F11
-xdotool mousemove --sync $(at "${heading[@]}") click 1
+move_to "${heading[@]}"
+xdotool click 1
 xdotool key ctrl+a
 xdotool type --delay 50 'Hello World!'
 xdotool key --delay 50 Left Right Up Down Shift_L Control_L
@@ -57,7 +61,8 @@ expect_closed "Esc in the heading"
 [[ $(stored Heading) == '"Hello World! 2"' ]] || fail "the heading was stored as $(stored Heading)"
 
 open_preview F11
-xdotool mousemove --sync $(at "${link[@]}") click 1
+move_to "${link[@]}"
+xdotool click 1
 xdotool key --delay 50 shift+Home Down ctrl+a
 xdotool type --delay 50 'Page #3'
 xdotool key Return
@@ -65,26 +70,32 @@ expect_closed "Enter in the link"
 [[ $(stored Link) == '"Page #3"' ]] || fail "the link was stored as $(stored Link)"
 
 open_preview F11
-xdotool mousemove --sync $(at "${page[@]}")
+move_to "${page[@]}"
 until_true 5 link_shows 0000FF || fail "the link is not blue"
-xdotool mousemove --sync $(at "${link[@]}")
+move_to "${link[@]}"
 until_true 5 link_shows 009900 || fail "the link is not green under the pointer"
 xdotool mousedown 1
 until_true 5 link_shows FF0000 || fail "the link is not red while pressed"
 xdotool mouseup 1
-xdotool mousemove --sync $(at "${heading[@]}")
-until_true 5 link_shows 0000FF || fail "the link is not blue once the pointer left it"
-xdotool mousemove --sync $(at "${page[@]}") click 1
+until_true 5 link_shows 0000FF || fail "the link is not blue once released"
+move_to $((link[0] + 20)) "${link[1]}"
+until_true 5 link_shows 009900 || fail "the link is not green as the pointer moves on it"
+move_to "${heading[@]}"
+until_true 5 link_shows 0000FF || fail "the link is not blue over the heading"
+move_to "${page[@]}"
+xdotool click 1
 expect_closed "a click on the page"
 
 open_preview F11
-xdotool mousemove --sync $(at "${picture[@]}") click 1
+move_to "${picture[@]}"
+xdotool click 1
 expect_closed "a click on the picture area"
 
 # Ctrl+B takes the current colour (FF6600) for the page's background.
 open_preview ctrl+b
 page_orange() {
-    [[ $(import -window root -crop 1x1+$((X + page[0]))+$((Y + page[1])) -depth 8 txt:-) == *'#FF6600 '* ]]
+    [[ $(import -window root -crop "1x1+$((X + page[0]))+$((Y + page[1]))" -depth 8 txt:-) == \
+        *'#FF6600 '* ]]
 }
 until_true 5 page_orange || fail "Ctrl+B did not colour the page"
 [[ $(stored Background) == dword:000066ff ]] || fail "Background stored as $(stored Background)"
