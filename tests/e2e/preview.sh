@@ -3,7 +3,8 @@
 # background): a key on the page closes it; typed texts, capitals and shifted signs included, stay
 # open through arrows, Shift and Ctrl+A and are stored on Esc or Enter; the link shows Hover, Active
 # link and Link colours as the pointer moves and presses; a click on the page or the picture area
-# closes it; an unedited body goes back to the settings file byte for byte, CR LF and all.
+# closes it; Change Font stores the face chosen in the font dialog; an unedited body goes back to
+# the settings file byte for byte, CR LF and all.
 program=$1
 source "$(dirname "$0")/xsession.sh"
 
@@ -99,6 +100,26 @@ page_orange() {
 }
 until_true 5 page_orange || fail "Ctrl+B did not colour the page"
 [[ $(stored Background) == dword:000066ff ]] || fail "Background stored as $(stored Background)"
+
+# Change Font (Ctrl+C) asks in the font dialog, then shows the preview: Esc keeps the face the
+# settings hold, a face typed and Enter stores it.
+fonts_gone() { ! xdotool search --onlyvisible --name '^Select Font$' >/dev/null; }
+# change_font KEY [FACE]: Ctrl+C in the main window, then FACE typed over the face the font dialog
+# shows, and KEY.
+change_font() {
+    xdotool windowfocus --sync "$window"
+    xdotool key ctrl+c
+    fonts=$(find_window 'Select Font') || fail "Ctrl+C did not open the font dialog"
+    xdotool windowfocus --sync "$fonts"
+    (($# < 2)) || xdotool type --delay 50 "$2"
+    xdotool key "$1"
+    until_true 5 fonts_gone || fail "$1 did not close the font dialog"
+    until_true 5 is_open || fail "the preview did not show after the font dialog"
+}
+change_font Escape
+! saved 'Font Name' || fail "a cancelled font dialog stored $(stored 'Font Name')"
+change_font Return 'DejaVu Serif'
+[[ $(stored 'Font Name') == '"DejaVu Serif"' ]] || fail "Font Name stored as $(stored 'Font Name')"
 
 xdotool windowfocus --sync "$window"
 expect_closed "the main window's activation"
