@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// The preview, opened from the main window's Preview menu: its colours, its place, its keys and texts.
+// The preview, opened from the main window's Preview menu: its colours, place, keys and texts.
 class tst_frmPreview : public QObject
 {
     Q_OBJECT
