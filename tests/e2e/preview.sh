@@ -29,8 +29,8 @@ focused() { [[ $(xdotool getwindowfocus) == "$(preview_id)" ]]; }
 open_preview() {
     xdotool windowfocus --sync "$window"
     xdotool key "$1"
-    until_true 5 is_open || fail "$1 did not open the preview"
-    until_true 5 focused || fail "the preview did not take the focus"
+    until_true 10 is_open || fail "$1 did not open the preview"
+    until_true 10 focused || fail "the preview did not take the focus"
     eval "$(xdotool getwindowgeometry --shell "$(preview_id)")"
 }
 # expect_closed WHAT: the preview closes after WHAT.
@@ -114,7 +114,7 @@ change_font() {
     (($# < 2)) || xdotool type --delay 50 "$2"
     xdotool key "$1"
     until_true 5 fonts_gone || fail "$1 did not close the font dialog"
-    until_true 5 is_open || fail "the preview did not show after the font dialog"
+    until_true 10 is_open || fail "the preview did not show after the font dialog"
 }
 change_font Escape
 ! saved 'Font Name' || fail "a cancelled font dialog stored $(stored 'Font Name')"
