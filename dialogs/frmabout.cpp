@@ -149,8 +149,11 @@ bool frmAbout::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
+// The link's own moves come on here too, as the label has no use for them; only the bare window
+// surface takes the link back to blue.
 void frmAbout::mouseMoveEvent(QMouseEvent *event)
 {
-    Form_MouseMove();
+    if (!childAt(event->position().toPoint()))
+        Form_MouseMove();
     QDialog::mouseMoveEvent(event);
 }

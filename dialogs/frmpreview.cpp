@@ -146,7 +146,11 @@ void frmPreview::Form_Load(const QRect &mainWindow, int screenWidth)
     SetColours(txtLink, m_link, background);
     txtHeading->setText(GetValue(Schema::HeadingText).toString());
     txtLink->setText(GetValue(Schema::LinkText).toString());
-    txtFont->setPlainText(GetValue(Schema::FontText).toString());
+    const QString body = GetValue(Schema::FontText).toString();
+    m_lineBreak = body.contains(QLatin1Char('\n')) && !body.contains(QLatin1String("\r\n"))
+                      ? QStringLiteral("\n")
+                      : QStringLiteral("\r\n");
+    txtFont->setPlainText(body);
     picMain->setFocus();
 }
 
@@ -172,39 +176,52 @@ void frmPreview::Form_Unload()
         return;
     SaveValue(Schema::HeadingText, txtHeading->text());
     SaveValue(Schema::LinkText, txtLink->text());
-    SaveValue(Schema::FontText, txtFont->toPlainText());
+    SaveValue(Schema::FontText, txtFont->toPlainText().replace(QLatin1Char('\n'), m_lineBreak));
 }
 
 bool frmPreview::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::MouseMove:
-        SetLinkColour(watched == txtLink ? m_hover : m_link);
+        if (watched == txtLink)
+            txtLink_MouseMove();
+        else if (watched == fraMain)
+            fraMain_MouseMove();
+        else if (watched == picMain)
+            picMain_MouseMove();
+        else if (watched == txtHeading)
+            txtHeading_MouseMove();
+        else // the body or its viewport
+            txtFont_MouseMove();
         break;
     case QEvent::MouseButtonPress:
         if (watched == txtLink)
-            SetLinkColour(m_activeLink);
+            txtLink_MouseDown();
         if (watched == fraMain) {
-            close();
+            fraMain_MouseDown();
             return true;
         }
         break;
     case QEvent::MouseButtonRelease:
         if (watched == txtLink)
-            SetLinkColour(m_link);
+            txtLink_MouseUp();
         if (watched == picMain) {
-            close();
+            picMain_Click();
             return true;
         }
         break;
     case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        const bool closes = watched == picMain || key == Qt::Key_Return || key == Qt::Key_Enter ||
-                            key == Qt::Key_Escape;
-        if (closes) {
-            close();
+        if (watched == picMain) {
+            picMain_KeyPress();
             return true;
         }
+        if (watched == txtHeading)
+            return txtHeading_KeyPress(key);
+        if (watched == txtLink)
+            return txtLink_KeyPress(key);
+        if (watched == txtFont)
+            return txtFont_KeyPress(key);
         break;
     }
     default:
@@ -213,20 +230,107 @@ bool frmPreview::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+// A key a text box has no use for (Shift alone, an arrow at the end of its text) goes on to the
+// window, but it is still the box's: typing a capital letter must not close the page.
 void frmPreview::keyPressEvent(QKeyEvent *)
 {
-    close();
+    const QWidget *focus = focusWidget();
+    if (focus != txtHeading && focus != txtLink && focus != txtFont)
+        Form_KeyPress();
 }
 
 void frmPreview::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && !isActiveWindow() && isVisible())
-        close();
+        Form_Deactivate();
 }
 
 void frmPreview::closeEvent(QCloseEvent *event)
 {
     Form_Unload();
     event->accept();
+}
+
+void frmPreview::Form_Deactivate()
+{
+    close();
+}
+
+void frmPreview::Form_KeyPress()
+{
+    close();
+}
+
+void frmPreview::picMain_KeyPress()
+{
+    close();
+}
+
+void frmPreview::fraMain_MouseDown()
+{
+    close();
+}
+
+void frmPreview::picMain_Click()
+{
+    close();
+}
+
+bool frmPreview::CloseOnEnterOrEsc(int key)
+{
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape)
+        return false;
+    close();
+    return true;
+}
+
+bool frmPreview::txtHeading_KeyPress(int key)
+{
+    return CloseOnEnterOrEsc(key);
+}
+
+bool frmPreview::txtLink_KeyPress(int key)
+{
+    return CloseOnEnterOrEsc(key);
+}
+
+bool frmPreview::txtFont_KeyPress(int key)
+{
+    return CloseOnEnterOrEsc(key);
+}
+
+void frmPreview::txtLink_MouseMove()
+{
+    SetLinkColour(m_hover);
+}
+
+void frmPreview::fraMain_MouseMove()
+{
+    SetLinkColour(m_link);
+}
+
+void frmPreview::picMain_MouseMove()
+{
+    SetLinkColour(m_link);
+}
+
+void frmPreview::txtHeading_MouseMove()
+{
+    SetLinkColour(m_link);
+}
+
+void frmPreview::txtFont_MouseMove()
+{
+    SetLinkColour(m_link);
+}
+
+void frmPreview::txtLink_MouseDown()
+{
+    SetLinkColour(m_activeLink);
+}
+
+void frmPreview::txtLink_MouseUp()
+{
+    SetLinkColour(m_link);
 }

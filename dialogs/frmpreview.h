@@ -39,8 +39,29 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void Form_Deactivate();
+    void Form_KeyPress();
+    void picMain_KeyPress();
+    void fraMain_MouseDown();
+    void picMain_Click();
+    // Each true when the key closed the window, false when it goes on to the box.
+    bool txtHeading_KeyPress(int key);
+    bool txtLink_KeyPress(int key);
+    bool txtFont_KeyPress(int key);
+    void txtLink_MouseMove();
+    void fraMain_MouseMove();
+    void picMain_MouseMove();
+    void txtHeading_MouseMove();
+    void txtFont_MouseMove();
+    void txtLink_MouseDown();
+    void txtLink_MouseUp();
+
+    bool CloseOnEnterOrEsc(int key);
     void SetLinkColour(ColourValue colour);
 
     ColourValue m_activeLink = 255, m_link = 16711680, m_hover = 39168;
+    // The line break of the stored body (CR LF unless it has bare LFs only): the box keeps
+    // paragraphs, not breaks, and an unedited body goes back as it came.
+    QString m_lineBreak;
     bool m_unloaded = false;
 };

@@ -1,81 +1,46 @@
 #include "app/frmmain.h"
-#include "core/currentcolour.h"
 #include "core/picturebox.h"
-#include "core/prompts.h"
-#include "core/twips.h"
 #include "dialogs/frmpreview.h"
-#include "settings/schema.h"
 #include "tests/freshsettings.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
-class ScriptedPrompts final : public Prompts
-{
-public:
-    std::optional<QString> font;
-    std::optional<ColourValue> ChooseColour(QWidget *, ColourValue) override { return {}; }
-    bool Confirm(QWidget *, const QString &, const QString &) override { return false; }
-    void Warn(QWidget *, const QString &, const QString &) override {}
-    void RunModal(QDialog &) override {}
-    void Beep() override {}
-    std::optional<QString> ChooseFont(QWidget *, const QString &) override { return font; }
-};
-
-// The preview, opened from the main window's Preview menu.
+// The preview, opened from the main window's Preview menu: its colours, place, keys and texts.
 class tst_frmPreview : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    ScriptedPrompts m_prompts;
+    std::unique_ptr<frmMain> m_main;
+    QPointer<frmPreview> p;
 
-    // The preview open now, if any.
-    static frmPreview *Preview(const frmMain *)
+    void Open(int index = 10)
     {
-        for (QWidget *window : QApplication::topLevelWidgets())
-            if (auto *preview = qobject_cast<frmPreview *>(window); preview && preview->isVisible())
-                return preview;
-        return nullptr;
+        m_main->mnuPreview[index]->trigger();
+        QTRY_VERIFY((p = qobject_cast<frmPreview *>(QApplication::activeWindow())));
     }
-    static QColor TextColour(const QWidget *text) { return text->palette().color(QPalette::Text); }
+    static QColor Ink(const QWidget *text) { return text->palette().color(QPalette::Text); }
 
 private slots:
-    // A preview outlives a window that is destroyed without closing.
-    void cleanup()
-    {
-        while (frmPreview *open = Preview({}))
-            open->close();
-    }
-
     void init()
     {
         UseFreshSettings(m_dir.filePath("registry.reg"));
-        m_prompts = {};
-        SetPrompts(&m_prompts);
-        SaveValue(Schema::TrueColour, RgbColour(255, 102, 0));
+        SaveValue(Schema::TrueColour, 0x0066FF); // orange, FF6600
+        m_main = std::make_unique<frmMain>();
+        m_main->show();
     }
-
-    void freshDisplay()
+    void cleanup()
     {
-        frmMain w;
-        w.show();
-        w.mnuPreview[10]->trigger();
-        const frmPreview *p = Preview(&w);
-        QVERIFY(p && p->isVisible());
-        QCOMPARE(p->txtHeading->text(), "Tarvo Pigmenta");
-        QCOMPARE(TextColour(p->txtHeading), QColor(Qt::black));
-        QCOMPARE(TextColour(p->txtLink), QColor(0, 0, 255));
-        QCOMPARE(p->picMain->PixelColour(QPoint(0, 0)), 0xFFFFFF); // no border
-        QVERIFY(p->txtFont->toPlainText().startsWith("Tarvo Pigmenta Release 4"));
+        delete p; // a window of its own, which outlives the main window
+        m_main.reset();
     }
 
-    // Each colour command stores its colour, says so and shows it; Border only draws.
+    // Each colour command stores its colour and says so; Border draws only in the window it opened.
     void colourCommands_data()
     {
         QTest::addColumn<int>("index");
@@ -88,94 +53,78 @@ private slots:
     void colourCommands()
     {
         QFETCH(int, index);
-        QFETCH(QString, status);
-        frmMain w;
-        w.show();
-        w.mnuPreview[index]->trigger();
-        QCOMPARE(w.stbPanel[1]->text(), status);
-        const frmPreview *p = Preview(&w);
+        Open(index);
+        QTEST(m_main->stbPanel[1]->text(), "status");
+        QCOMPARE(p->picMain->PixelColour({0, 0}), index == 40 || index == 50 ? 0x0066FF : 0xFFFFFF);
+        Open(); // what is stored, without a border
         const QColor orange(255, 102, 0);
-        if (index == 90)
-            QCOMPARE(TextColour(p->txtLink), orange);
-        if (index == 70)
-            QCOMPARE(TextColour(p->txtHeading), orange);
-        if (index == 40)
-            for (const QWidget *part : {static_cast<const QWidget *>(p->fraMain),
-                                        static_cast<const QWidget *>(p->txtHeading),
-                                        static_cast<const QWidget *>(p->txtLink)})
-                QCOMPARE(part->palette().color(QPalette::Base), orange);
-        QCOMPARE(p->picMain->PixelColour(QPoint(0, 0)), index == 50   ? RgbColour(255, 102, 0)
-                                                        : index == 40 ? RgbColour(255, 102, 0)
-                                                                      : 0xFFFFFF);
-        // The border lasts this opening only and is never stored.
-        w.mnuPreview[10]->trigger();
-        QCOMPARE(Preview(&w)->picMain->PixelColour(QPoint(0, 0)),
-                 index == 40 ? RgbColour(255, 102, 0) : 0xFFFFFF);
+        QCOMPARE(Ink(p->txtLink), index == 90 ? orange : Qt::blue);
+        QCOMPARE(Ink(p->txtHeading), index == 70 ? orange : Qt::black);
+        QCOMPARE(p->txtLink->palette().color(QPalette::Base), index == 40 ? orange : Qt::white);
+        QCOMPARE(p->picMain->PixelColour({0, 0}), index == 40 ? 0x0066FF : 0xFFFFFF);
     }
 
-    // Beside the main window on the side with more room, top edges level, 10 twips apart.
+    // Top edges level, 10 twips (15 to a pixel) beside a main window 224 pixels wide: right of it
+    // in the left half of a 1024-pixel screen, else left of it by the preview's 282 pixels.
+    void placement_data()
+    {
+        QTest::addColumn<QPoint>("main");
+        QTest::addColumn<QPoint>("preview");
+        QTest::newRow("left") << QPoint(100, 50) << QPoint(324, 50);    // 4860 + 10 twips
+        QTest::newRow("last left") << QPoint(511, 0) << QPoint(735, 0); // 11025 + 10
+        QTest::newRow("middle") << QPoint(512, 7) << QPoint(229, 7);    // 7680 - 4230 - 10
+        QTest::newRow("right") << QPoint(900, 300) << QPoint(617, 300); // 13500 - 4240
+    }
     void placement()
     {
-        const QRect leftHalf(100, 50, 224, 400), rightHalf(700, 50, 224, 400);
-        frmPreview right(leftHalf, 1024);
-        QCOMPARE(right.pos(), QPoint((PixelsToTwips(324) + 10) / 15, 50));
-        frmPreview left(rightHalf, 1024);
-        QCOMPARE(left.pos(),
-                 QPoint((PixelsToTwips(700) - PixelsToTwips(left.width()) - 10) / 15, 50));
+        QFETCH(QPoint, main);
+        QTEST(frmPreview(QRect(main, QSize(224, 400)), 1024).pos(), "preview");
     }
 
-    // Edited texts are stored when the window closes, by Esc or Enter; strange stored texts are
-    // held to the boxes' lengths.
-    void texts()
+    // Right after opening any key closes it; in a text only Enter and Esc do, and the others edit.
+    // The texts are stored on closing, an unedited one as it was.
+    void keys_data()
     {
-        SaveValue(Schema::HeadingText, QString(10000, u'x'));
-        SaveValue(Schema::FontName, "No Such Face At All");
-        frmMain w;
-        w.show();
-        w.mnuPreview[10]->trigger();
-        frmPreview *p = Preview(&w);
-        QCOMPARE(p->txtHeading->text().size(), 50);
-        p->txtHeading->setText("My page");
-        p->txtFont->setPlainText(QString(300, u'y'));
-        QCOMPARE(p->txtFont->toPlainText().size(), 102);
-        QTest::keyClick(p->txtHeading, Qt::Key_Escape);
-        QTRY_VERIFY(!Preview(&w));
-        QCOMPARE(GetValue(Schema::HeadingText).toString(), "My page");
-        QCOMPARE(GetValue(Schema::FontText).toString().size(), 102);
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("page") << "picMain" << QKeySequence("A") << true;
+        QTest::newRow("Esc") << "txtHeading" << QKeySequence("Ctrl+A, Shift+!, Esc") << true;
+        QTest::newRow("Enter") << "txtHeading" << QKeySequence("Ctrl+A, Shift+!, Return") << true;
+        QTest::newRow("link") << "txtLink" << QKeySequence("Shift+Left, Down, Ctrl+A") << false;
+        QTest::newRow("body") << "txtFont" << QKeySequence("Shift+End, Left, Ctrl+A") << false;
+        QTest::newRow("keypad Enter") << "txtFont" << QKeySequence("Enter") << true;
+    }
+    void keys()
+    {
+        QFETCH(QString, box);
+        QFETCH(QKeySequence, keys);
+        Open();
+        auto *text = p->findChild<QWidget *>(box);
+        if (text != p->picMain)
+            QTest::mouseClick(text == p->txtFont ? p->txtFont->viewport() : text, Qt::LeftButton);
+        QTest::keySequence(QApplication::focusWidget(), keys);
+        QTEST(!(p && p->isVisible()), "closes");
+        p->close();
+        QCOMPARE(GetValue(Schema::HeadingText).toString(),
+                 box == "txtHeading" ? "!" : "Tarvo Pigmenta");
+        QVERIFY(GetValue(Schema::FontText).toString().endsWith("your browser.\r\n"));
     }
 
-    // Change Font stores the face chosen; a cancel keeps the one before.
-    void changeFont()
+    // The body keeps the line breaks it had, and its length.
+    void body_data()
     {
-        frmMain w;
-        w.show();
-        w.mnuPreview[110]->trigger();
-        QCOMPARE(GetValue(Schema::FontName).toString(), "Times New Roman");
-        m_prompts.font = "DejaVu Serif";
-        w.mnuPreview[110]->trigger();
-        QCOMPARE(GetValue(Schema::FontName).toString(), "DejaVu Serif");
-        QCOMPARE(Preview(&w)->txtHeading->font().family(), "DejaVu Serif");
+        QTest::addColumn<QString>("body");
+        QTest::newRow("LF") << "One\nTwo";
+        QTest::newRow("too long") << QString(300, u'y');
     }
-
-    // The link follows the pointer: hover, active while pressed, link elsewhere; a key on the
-    // page closes it.
-    void linkAndKeys()
+    void body()
     {
-        frmMain w;
-        w.show();
-        w.mnuPreview[10]->trigger();
-        frmPreview *p = Preview(&w);
-        QTest::mouseMove(p->txtLink);
-        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), p->txtLink->mapToGlobal(QPointF(5, 5)),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(p->txtLink, &move);
-        QCOMPARE(TextColour(p->txtLink), QColor(0, 153, 0));
-        QTest::mousePress(p->txtLink, Qt::LeftButton);
-        QCOMPARE(TextColour(p->txtLink), QColor(255, 0, 0));
-        QTest::mouseRelease(p->txtLink, Qt::LeftButton);
-        QCOMPARE(TextColour(p->txtLink), QColor(0, 0, 255));
-        QTest::keyClick(p->picMain, Qt::Key_A);
-        QTRY_VERIFY(!Preview(&w));
+        QFETCH(QString, body);
+        SaveValue(Schema::FontText, body);
+        Open();
+        p->close();
+        QCOMPARE(GetValue(Schema::FontText).toString(), body.left(102));
     }
 };
 
