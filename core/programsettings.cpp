@@ -8,12 +8,19 @@ namespace {
 
 // Only an edited settings file holds a number outside its range. A tag kind or tag index is
 // clamped into its range rather than dropped, so that the copy keeps a tag the user can see and
-// the Copy Options window has a button to mark. The precision is kept within what the Copy Options
-// window accepts (0 still stands for the default of the float form): a huge one would make every
-// fraction text as long.
+// the Copy Options window has a button to mark.
 int Clamped(const SettingsValue &value, int low, int high)
 {
     return std::clamp(GetValue(value).toInt(), low, high);
+}
+
+// The precision is kept within what the Copy Options window's OK accepts, 1 to 100, so that the
+// window can store its other choices while the precision box is disabled. One below 1 is 3, what
+// the float form makes of a precision of 0; a huge one would make every fraction text as long.
+int Precision()
+{
+    const int precision = GetValue(Schema::Precision).toInt();
+    return precision < 1 ? Schema::Precision.fallback.toInt() : std::min(precision, 100);
 }
 
 bool Switch(const SettingsValue &value)
@@ -39,7 +46,7 @@ ProgramSettings ReadProgramSettings()
     CopyOptions &copy = settings.copyOptions;
     settings.alwaysOnTop = Switch(Schema::AlwaysOnTop);
     settings.showSplash = Switch(Schema::Splash);
-    copy.precision = Clamped(Schema::Precision, 0, 100);
+    copy.precision = Precision();
     copy.copyFlags = CopyFlags::fromInt(GetValue(Schema::Copy).toInt());
     copy.tagKind = Clamped(Schema::TagCopy, Html, InlineCss);
     copy.rgbMode = GetValue(Schema::RgbCopy).toInt();

@@ -13,8 +13,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <algorithm>
 #include <type_traits>
 
 namespace {
@@ -80,8 +82,6 @@ frmCopy::frmCopy(CopyOptions &options, bool &showAlert, QWidget *parent)
     connect(tbsMain, &QTabWidget::currentChanged, this, &frmCopy::tbsMain_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmCopy::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmCopy::cmdCancel_Click);
-    connect(udnPrecision, &QSpinBox::valueChanged, this,
-            [this](int value) { txtPrecision->setText(QString::number(value)); });
 }
 
 void frmCopy::CreatePages()
@@ -120,12 +120,25 @@ void frmCopy::CreatePages()
         optUseRGBValues[i] =
             Named(new QRadioButton(tr(forms[i]), fraUseRGBValues), Indexed("optUseRGBValues", i),
                   420, 270 + 345 * i, formWidths[i], 390);
+    // The precision box keeps its place unless the widened "Float range" caption reaches it; then
+    // it stands just after the caption. Its arrows are attached to its right edge.
     txtPrecision =
         Named(new QLineEdit(fraUseRGBValues), QStringLiteral("txtPrecision"), 1635, 990, 750, 360);
     txtPrecision->setAlignment(Qt::AlignRight);
+    txtPrecision->move(std::max(txtPrecision->x(), optUseRGBValues[2]->geometry().right() + 1),
+                       txtPrecision->y());
     udnPrecision =
         Named(new QSpinBox(fraUseRGBValues), QStringLiteral("udnPrecision"), 2415, 1005, 195, 330);
+    udnPrecision->setGeometry(txtPrecision->geometry().right() + 1, txtPrecision->y(),
+                              udnPrecision->width(), txtPrecision->height());
     udnPrecision->setRange(0, 100);
+    // The arrows follow the text as it is typed, so that they step the number the box shows now.
+    connect(txtPrecision, &QLineEdit::textChanged, this, [this](const QString &text) {
+        const QSignalBlocker quiet(udnPrecision);
+        udnPrecision->setValue(std::clamp(ReadWholeNumber(text), 0, 100));
+    });
+    connect(udnPrecision, &QSpinBox::valueChanged, this,
+            [this](int value) { txtPrecision->setText(QString::number(value)); });
 
     fraIncludeTag =
         Named(new QGroupBox(general), QStringLiteral("fraIncludeTag"), 3180, 1185, 2130, 1530);
@@ -188,9 +201,6 @@ void frmCopy::Form_Load()
         option->setEnabled(tag);
     SetPrecisionEnabled(rgb && optUseRGBValues[2]->isChecked());
     txtPrecision->setText(QString::number(m_options.precision));
-    udnPrecision->blockSignals(true);
-    udnPrecision->setValue(m_options.precision);
-    udnPrecision->blockSignals(false);
     if (m_options.htmlAttribute >= 1 && m_options.htmlAttribute <= 7)
         optHTML[m_options.htmlAttribute - 1]->setChecked(true);
     if (m_options.cssProperty >= 1 && m_options.cssProperty <= 7)

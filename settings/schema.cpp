@@ -2,6 +2,8 @@
 
 #include "settings/strings.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 SettingsValue Number(const QString &key, int nameId, QVariant fallback = {})
@@ -86,8 +88,18 @@ QVariant GetValue(const SettingsValue &value)
 QVariant GetValue(const SettingsValue &value, const QVariant &fallback)
 {
     const QVariant stored = GetValue(value.key, value.name, QVariant());
-    const int wanted = value.type == RegSz ? QMetaType::QString : QMetaType::Int;
-    return stored.typeId() == wanted ? stored : fallback;
+    if (value.type == RegSz)
+        return stored.typeId() == QMetaType::QString ? stored : fallback;
+    if (stored.typeId() == QMetaType::Int)
+        return stored;
+    // A hand edit or another tool may store a number as text ("Copy"="79"). Text that is wholly a
+    // whole number within 32 bits is taken as that number rather than dropped for the default; the
+    // next write stores it as a number again.
+    static const QRegularExpression wholeNumber(QRegularExpression::anchoredPattern("-?[0-9]+"));
+    const QString text = stored.typeId() == QMetaType::QString ? stored.toString() : QString();
+    bool fits = false;
+    const int number = text.toInt(&fits);
+    return fits && wholeNumber.match(text).hasMatch() ? QVariant(number) : fallback;
 }
 
 void SaveValue(const SettingsValue &value, const QVariant &data)

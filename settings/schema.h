@@ -70,7 +70,8 @@ inline constexpr int OldCustomColourCount = 30;
 
 } // namespace Schema
 
-// The stored value, or the default when it is missing or of another type than the schema's.
+// The stored value, or the default when it is missing or of another type than the schema's; a
+// number stored as text that is wholly a whole number within 32 bits reads as that number.
 [[nodiscard]] QVariant GetValue(const SettingsValue &value);
 [[nodiscard]] QVariant GetValue(const SettingsValue &value, const QVariant &fallback);
 void SaveValue(const SettingsValue &value, const QVariant &data);

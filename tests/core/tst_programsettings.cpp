@@ -1,6 +1,5 @@
 #include "core/programsettings.h"
-#include "settings/backend_file.h"
-#include "settings/schema.h"
+#include "tests/freshsettings.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,59 +11,56 @@ class tst_ProgramSettings : public QObject
     QTemporaryDir m_dir;
 
 private slots:
-    void init()
-    {
-        QFile::remove(m_dir.filePath("registry.reg"));
-        SetSettingsBackend(std::make_unique<FileBackend>(m_dir.filePath("registry.reg")));
-        CreateKey(Schema::SettingsKey);
-    }
+    void init() { UseFreshSettings(m_dir.filePath("registry.reg")); }
 
     void cleanMachine()
     {
-        const ProgramSettings settings = ReadProgramSettings();
-        QCOMPARE(settings.alwaysOnTop, false);
-        QCOMPARE(settings.showSplash, true);
-        QCOMPARE(settings.showAlert, true);
-        QCOMPARE(settings.viewFlags, ToolbarShown | StatusBarShown | PaletteShown);
-        QCOMPARE(settings.currentPalette, 10);
-        const CopyOptions &copy = settings.copyOptions;
-        QCOMPARE(copy.copyFlags, Quotes | PoundSign | AvailableNames);
-        QCOMPARE((QList<int>{copy.rgbMode, copy.precision, copy.tagKind, copy.htmlAttribute,
-                             copy.cssProperty}),
-                 (QList<int>{EightBit, 3, Html, 1, 1}));
+        const ProgramSettings s = ReadProgramSettings();
+        const CopyOptions &copy = s.copyOptions;
+        QCOMPARE((QList<int>{s.alwaysOnTop, s.showSplash, s.showAlert, s.viewFlags,
+                             s.currentPalette, int(copy.copyFlags), copy.rgbMode, copy.precision,
+                             copy.tagKind, copy.htmlAttribute, copy.cssProperty}),
+                 (QList<int>{false, true, true, ToolbarShown | StatusBarShown | PaletteShown, 10,
+                             Quotes | PoundSign | AvailableNames, EightBit, 3, Html, 1, 1}));
     }
 
-    void storedNumbersAreClamped_data()
+    // Numbers from an edited file: a tag kind or index outside its range is clamped into it, a
+    // precision below 1 is the float form's 3 and one above 100 is 100.
+    void storedNumbers_data()
     {
-        QTest::addColumn<QList<int>>("stored");   // tag kind, html, css, precision
-        QTest::addColumn<QList<int>>("expected"); // the same, as read
+        QTest::addColumn<QList<int>>("stored"); // tag kind, html, css, precision
+        QTest::addColumn<QList<int>>("read");
         QTest::newRow("in range") << QList<int>{3, 7, 5, 100} << QList<int>{3, 7, 5, 100};
-        QTest::newRow("too low") << QList<int>{0, 0, -4, -1} << QList<int>{1, 1, 1, 0};
+        QTest::newRow("too low") << QList<int>{0, 0, -4, 0} << QList<int>{1, 1, 1, 3};
         QTest::newRow("too high") << QList<int>{4, 8, 99, 1000000000} << QList<int>{3, 7, 7, 100};
     }
-    void storedNumbersAreClamped()
+    void storedNumbers()
     {
         QFETCH(QList<int>, stored);
-        QFETCH(QList<int>, expected);
-        SaveValue(Schema::TagCopy, stored[0]);
-        SaveValue(Schema::HtmlTagCopy, stored[1]);
-        SaveValue(Schema::CssTagCopy, stored[2]);
-        SaveValue(Schema::Precision, stored[3]);
+        const SettingsValue *values[] = {&Schema::TagCopy, &Schema::HtmlTagCopy,
+                                         &Schema::CssTagCopy, &Schema::Precision};
+        for (int i = 0; i < 4; ++i)
+            SaveValue(*values[i], stored[i]);
         const CopyOptions copy = ReadProgramSettings().copyOptions;
-        QCOMPARE((QList<int>{copy.tagKind, copy.htmlAttribute, copy.cssProperty, copy.precision}),
-                 expected);
+        QTEST((QList<int>{copy.tagKind, copy.htmlAttribute, copy.cssProperty, copy.precision}),
+              "read");
     }
 
-    void switchStoredAsOneIsWrittenBackAsTrue()
+    // What the load read leniently (a switch stored as 1, a number as text, a precision of 0), the
+    // unload writes back as the schema's numbers.
+    void writtenBackAsNumbers()
     {
         SaveValue(Schema::AlwaysOnTop, 1);
+        SaveValue(Schema::SettingsKey, Schema::Copy.name, "79", RegSz);
+        SaveValue(Schema::Precision, 0);
         ProgramSettings settings = ReadProgramSettings();
-        QVERIFY(settings.alwaysOnTop);
         settings.viewFlags = PaletteShown;
         SaveProgramSettings(settings);
-        QCOMPARE(GetValue(Schema::AlwaysOnTop), QVariant(-1));
-        QCOMPARE(GetValue(Schema::Splash), QVariant(-1));
-        QCOMPARE(ReadProgramSettings().viewFlags, PaletteShown);
+        QVariantList written;
+        for (auto *value : {&Schema::AlwaysOnTop, &Schema::Splash, &Schema::Copy,
+                            &Schema::Precision, &Schema::View})
+            written << GetValue(value->key, value->name, {});
+        QCOMPARE(written, (QVariantList{-1, -1, 79, 3, PaletteShown}));
     }
 };
 

@@ -1,45 +1,31 @@
 #include "core/prompts.h"
-#include "dialogs/frmalert.h"
 #include "dialogs/frmcopy.h"
-#include "dialogs/numbertext.h"
 #include "settings/schema.h"
 #include "tests/freshsettings.h"
 
-#include <QCheckBox>
+#include <QAbstractButton>
+#include <QApplication>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
-// Answers for the Copy Options window: the notice is closed at once, ticked or not, and the
-// warnings and beeps are counted.
+// The warnings are kept; the notice is closed at once.
 class ScriptedPrompts final : public Prompts
 {
 public:
-    bool tickNotice = false;
-    int notices = 0, beeps = 0;
     QStringList warnings;
 
     std::optional<ColourValue> ChooseColour(QWidget *, ColourValue) override { return {}; }
     bool Confirm(QWidget *, const QString &, const QString &) override { return false; }
-    void Warn(QWidget *, const QString &title, const QString &text) override
-    {
-        warnings << title << text;
-    }
-    void RunModal(QDialog &dialog) override
-    {
-        ++notices;
-        if (auto *alert = qobject_cast<frmAlert *>(&dialog); alert && tickNotice)
-            alert->chkAlert->click();
-    }
-    void Beep() override { ++beeps; }
+    void Warn(QWidget *, const QString &t, const QString &x) override { warnings << t << x; }
+    void RunModal(QDialog &) override {}
+    void Beep() override {}
     std::optional<QString> ChooseFont(QWidget *, const QString &) override { return {}; }
 };
 
-// The Copy Options window and its notice, driven through their handlers and their controls.
 class tst_frmCopy : public QObject
 {
     Q_OBJECT
@@ -49,11 +35,24 @@ class tst_frmCopy : public QObject
     CopyOptions m_options;
     bool m_showAlert = true;
 
+    // A click where a person clicks a check box or option: on its box, at its left.
+    static void Click(QWidget *c)
+    {
+        QTest::mouseClick(c, Qt::LeftButton, {}, {6, c->height() / 2});
+    }
+    // Keys ("Ctrl+Tab") to the control that has the focus.
+    static void Key(const QString &keys)
+    {
+        const QKeyCombination key = QKeySequence(keys)[0];
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+    }
+
     std::unique_ptr<frmCopy> Open()
     {
         auto window = std::make_unique<frmCopy>(m_options, m_showAlert, nullptr);
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         window->show();
+        [&] { QTRY_COMPARE(QApplication::activeWindow(), window.get()); }();
         return window;
     }
 
@@ -61,172 +60,118 @@ private slots:
     void init()
     {
         UseFreshSettings(m_dir.filePath("registry.reg"));
-        m_prompts = {};
+        m_prompts.warnings.clear();
         SetPrompts(&m_prompts);
-        m_options = {CopyFlags(74), 1, 3, 1, 1, 1};
-        m_showAlert = true;
     }
 
-    void readWholeNumber_data()
+    // The General page as a person leaves it, frame by frame: each box and option upper case when
+    // it may be clicked, X when ticked or selected, O when not, the precision and its arrows E when
+    // they may be used; then the copy flags, rgb form, tag kind and CSS property, and the page
+    // stored. Cancel and Esc put back the switches, the rgb form and the tag kind; the close box
+    // keeps what was clicked; OK (Enter) also takes the tag choices. A stored page no window has
+    // shows the first.
+    void page_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("number");
-        const struct
-        {
-            const char *text;
-            int number;
-        } rows[] = {{"7abc", 7},
-                    {"2.5", 2},
-                    {"3.5", 4},
-                    {"  100", 100},
-                    {"", 0},
-                    {"abc", 0},
-                    {"-4", -4},
-                    {"+.5e1x", 5},
-                    {"1e", 1},
-                    {"&H1F", 31},
-                    {"&hZ", 0},
-                    {"2147483648", 0},
-                    {"-2147483648", -2147483648LL},
-                    {"1e400", 0},
-                    {"&H100000000", 0},
-                    {"99999999999999999999", 0}};
-        for (const auto &row : rows)
-            QTest::newRow(row.text[0] ? row.text : "empty") << QString(row.text) << row.number;
+        QTest::addColumn<int>("flags");      // at opening, with Float range and Inline CSS when 122
+        QTest::addColumn<QString>("script"); // names of the controls clicked, and keys
+        QTest::addColumn<QString>("page");
+        const auto row = [](int flags, const QString &script, const char *page) {
+            QTest::addRow("%d %s", flags, qPrintable(script)) << flags << script << page;
+        };
+        row(74, "", "XXOX Oxooee Oxoo 74 1 1 6 9");
+        row(74, "chkCopy3 optUseRGBValues2", "XxOX XOOXEE Oxoo 90 3 1 6 9");
+        row(74, "chkCopy3 optUseRGBValues2 optUseRGBValues1", "XxOX XOXOee Oxoo 90 2 1 6 9");
+        row(74, "chkCopy3 optUseRGBValues2 chkCopy3", "XXOX Oooxee Oxoo 74 3 1 6 9");
+        row(74, "chkCopy4", "XXOX Oxooee XXOO 106 1 1 6 9");
+        row(74, "chkCopy4 optIncludeTag2", "xXOX Oxooee XOOX 106 1 3 6 9");
+        row(74, "chkCopy4 optIncludeTag2 optIncludeTag0", "XXOX Oxooee XXOO 106 1 1 6 9");
+        row(74, "chkCopy4 optIncludeTag2 chkCopy4", "XXOX Oxooee Ooox 74 1 3 6 9");
+        row(74, "chkCopy0 chkCopy1 chkCopy2 chkCopy5", "OOXO Oxooee Oxoo 4 1 1 6 9");
+        row(122, "", "xxOX XOOXEE XOOX 122 3 3 6 9");
+        row(122, "chkCopy3", "xXOX Oooxee XOOX 106 3 3 6 9");
+        row(122, "chkCopy4", "XxOX XOOXEE Ooox 90 3 3 6 9");
+        const QString css = "chkCopy1 chkCopy4 optIncludeTag1 Ctrl+Tab Ctrl+Tab optCSS3 ";
+        row(74, css + "cmdCancel", "XXXX Oxooee XOXO 74 1 1 6 3");
+        row(74, css + "Esc", "XXXX Oxooee XOXO 74 1 1 6 3");
+        row(74, css + "close", "XXXX Oxooee XOXO 110 1 2 6 3");
+        row(74, css + "Enter", "XXXX Oxooee XOXO 110 1 2 4 3");
     }
-    void readWholeNumber()
+    void page()
     {
-        QFETCH(QString, text);
-        QFETCH(int, number);
-        QCOMPARE(ReadWholeNumber(text), number);
-    }
-
-    // With the defaults: the General page, three switches ticked, the rgb and tag choices
-    // selected but disabled, the precision disabled, Color on both tag pages.
-    void defaults()
-    {
+        QFETCH(int, flags);
+        QFETCH(QString, script);
+        m_options = {CopyFlags(flags), flags == 122 ? 3 : 1, 3, flags == 122 ? 3 : 1, 5, 6};
+        SaveValue(Schema::CopyTab, 9);
         auto w = Open();
         QCOMPARE(w->tbsMain->currentIndex(), 0);
-        QCOMPARE((QList<bool>{w->chkCopy[0]->isChecked(), w->chkCopy[1]->isChecked(),
-                              w->chkCopy[2]->isChecked(), w->chkCopy[3]->isChecked(),
-                              w->chkCopy[4]->isChecked(), w->chkCopy[5]->isChecked()}),
-                 (QList<bool>{true, false, true, false, false, true}));
-        QVERIFY(w->optUseRGBValues[0]->isChecked() && !w->optUseRGBValues[0]->isEnabled());
-        QVERIFY(w->optIncludeTag[0]->isChecked() && !w->optIncludeTag[0]->isEnabled());
         QCOMPARE(w->txtPrecision->text(), "3");
-        QVERIFY(!w->txtPrecision->isEnabled() && !w->udnPrecision->isEnabled());
-        QVERIFY(w->optHTML[0]->isChecked() && w->optCSS[0]->isChecked());
+        for (const QString &step : script.split(u' ', Qt::SkipEmptyParts)) {
+            if (step == "close")
+                w->close();
+            else if (step[0].isLower())
+                Click(w->findChild<QWidget *>(step));
+            else
+                Key(step);
+        }
+        QString page;
+        const QRegularExpression controls("^(fra|chk|opt|txt|udn)");
+        for (QWidget *c : w->fraCopy[1]->findChildren<QWidget *>(controls)) {
+            const auto *box = qobject_cast<QAbstractButton *>(c);
+            const QChar mark = !box ? u'E' : box->isChecked() ? u'X' : u'O';
+            page += c->inherits("QGroupBox") ? QChar(u' ') : c->isEnabled() ? mark : mark.toLower();
+        }
+        const CopyOptions &o = m_options;
+        for (int value : {int(o.copyFlags), o.rgbMode, o.tagKind, o.cssProperty,
+                          GetValue(Schema::CopyTab).toInt()})
+            page += u' ' + QString::number(value);
+        QTEST(page.trimmed(), "page");
     }
 
-    // The enabled states follow the switches and choices, and the options follow the clicks.
-    void enabledStates()
-    {
-        auto w = Open();
-        w->chkCopy[3]->click(); // Use RGB values
-        QVERIFY(!w->chkCopy[2]->isEnabled());
-        QVERIFY(m_options.copyFlags.testFlag(UseRgb));
-        w->optUseRGBValues[2]->click(); // Float range
-        QVERIFY(w->txtPrecision->isEnabled() && w->udnPrecision->isEnabled());
-        QCOMPARE(m_options.rgbMode, 3);
-        w->optUseRGBValues[1]->click();
-        QVERIFY(!w->txtPrecision->isEnabled());
-        w->chkCopy[4]->click();       // Include tag
-        w->optIncludeTag[2]->click(); // Inline CSS brings its own quotes
-        QVERIFY(!w->chkCopy[0]->isEnabled());
-        w->optIncludeTag[0]->click();
-        QVERIFY(w->chkCopy[0]->isEnabled());
-        w->optIncludeTag[2]->click();
-        w->chkCopy[4]->click();
-        QVERIFY(w->chkCopy[0]->isEnabled());
-        QCOMPARE(int(m_options.copyFlags), 74 | UseRgb);
-    }
-
-    // The notice comes with a beep when Use RGB values is ticked, until it is told not to.
-    void notice()
-    {
-        auto w = Open();
-        m_prompts.tickNotice = true;
-        w->chkCopy[3]->click();
-        QCOMPARE(m_prompts.notices, 1);
-        QCOMPARE(m_prompts.beeps, 1);
-        QVERIFY(!m_showAlert);
-        w->chkCopy[3]->click(); // unticked: no notice
-        w->chkCopy[3]->click();
-        QCOMPARE(m_prompts.notices, 1);
-    }
-
-    // OK takes a precision from 1 to 100 as typed numbers are read; anything else is refused with
-    // the message, and nothing is stored.
+    // OK (Enter) takes a precision from 1 to 100, read as typed numbers are, or as the arrows
+    // stepped it from the number typed; anything else is refused with the message. The box stands
+    // clear of the caption before it, its arrows against it.
     void precision_data()
     {
         QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("steps");  // of the arrows, up when positive
         QTest::addColumn<int>("stored"); // 0: refused
-        QTest::newRow("0") << "0" << 0;
-        QTest::newRow("101") << "101" << 0;
-        QTest::newRow("empty") << "" << 0;
-        QTest::newRow("abc") << "abc" << 0;
-        QTest::newRow("2147483648") << "2147483648" << 0;
-        QTest::newRow("100") << "100" << 100;
-        QTest::newRow("1") << "1" << 1;
-        QTest::newRow("7abc") << "7abc" << 7;
-        QTest::newRow("2.5") << "2.5" << 2;
-        QTest::newRow("3.5") << "3.5" << 4;
+        const struct
+        {
+            const char *text;
+            int steps, stored;
+        } rows[] = {
+            {"0", 0, 0},           {"101", 0, 0},   {"", 0, 0},           {"abc", 0, 0},
+            {"&hZ", 0, 0},         {"1e400", 0, 0}, {"2147483648", 0, 0}, {"4294967297", 0, 0},
+            {"&H100000001", 0, 0}, {"100", 0, 100}, {"1", 0, 1},          {"7abc", 0, 7},
+            {"2.5", 0, 2},         {"3.5", 0, 4},   {"  +.5e1x", 0, 5},   {"1e", 0, 1},
+            {"&H1F", 0, 31},       {"5e1", 0, 50},  {"50", 1, 51},        {"5e1", 1, 51},
+            {"50", -2, 48},        {"abc", 1, 1},   {"100", 1, 100}};
+        for (const auto &row : rows)
+            QTest::addRow("%s %+d", row.text, row.steps)
+                << QString(row.text) << row.steps << row.stored;
     }
     void precision()
     {
         QFETCH(QString, text);
+        QFETCH(int, steps);
         QFETCH(int, stored);
+        m_options = {CopyFlags(74 | UseRgb), 3, 3, 1, 1, 1};
         auto w = Open();
-        w->optHTML[4]->click();
-        w->txtPrecision->setText(text);
-        w->cmdOK->click();
+        QVERIFY(!w->optUseRGBValues[2]->geometry().intersects(w->txtPrecision->geometry()));
+        QCOMPARE(w->udnPrecision->pos(), w->txtPrecision->geometry().topRight() + QPoint(1, 0));
+        QTest::mouseClick(w->txtPrecision, Qt::LeftButton);
+        Key("Ctrl+A");
+        Key("Backspace");
+        QTest::keyClicks(QApplication::focusWidget(), text);
+        if (steps)
+            Key("Tab");
+        for (int i = 0; i < std::abs(steps); ++i)
+            Key(steps > 0 ? "Up" : "Down");
+        Key("Return");
         QCOMPARE(w->isVisible(), stored == 0);
         QCOMPARE(m_options.precision, stored ? stored : 3);
-        QCOMPARE(m_options.htmlAttribute, stored ? 5 : 1);
         const QStringList warning{"Invalid Entry", "Please enter a number between 1 and 100."};
         QCOMPARE(m_prompts.warnings, stored ? QStringList() : warning);
-    }
-
-    // Cancel (and Esc) puts back the switches, the rgb form and the tag kind; the close box
-    // keeps what was clicked. Either way the page shown is remembered.
-    void closing_data()
-    {
-        QTest::addColumn<int>("how"); // 0 Cancel, 1 Esc, 2 the close box
-        QTest::addColumn<bool>("restored");
-        QTest::newRow("Cancel") << 0 << true;
-        QTest::newRow("Esc") << 1 << true;
-        QTest::newRow("close box") << 2 << false;
-    }
-    void closing()
-    {
-        QFETCH(int, how);
-        QFETCH(bool, restored);
-        auto w = Open();
-        w->chkCopy[1]->click();
-        w->chkCopy[4]->click();
-        w->optIncludeTag[1]->click();
-        w->optCSS[3]->click();
-        w->tbsMain->setCurrentIndex(2);
-        if (how == 0)
-            w->cmdCancel->click();
-        else if (how == 1)
-            QTest::keyClick(w.get(), Qt::Key_Escape);
-        else
-            w->close();
-        QVERIFY(!w->isVisible());
-        QCOMPARE(int(m_options.copyFlags), restored ? 74 : 74 | Lowercase | IncludeTag);
-        QCOMPARE(m_options.tagKind, restored ? 1 : 2);
-        QCOMPARE(m_options.cssProperty, 1);
-        QCOMPARE(GetValue(Schema::CopyTab).toInt(), 3);
-    }
-
-    // A stored page no window has shows the first.
-    void strangeStoredPage()
-    {
-        SaveValue(Schema::CopyTab, 9);
-        auto w = Open();
-        QCOMPARE(w->CopyPage, 1);
-        QCOMPARE(w->tbsMain->currentIndex(), 0);
     }
 };
 

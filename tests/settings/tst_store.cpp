@@ -132,10 +132,13 @@ private slots:
         QCOMPARE(GetValue(value), fallback);
 
         const bool text = value.type == RegSz;
-        Write(m_file, ("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\" + key +
-                       "]\r\n\"" + name + "\"=" + (text ? "\"stored\"" : "dword:00123456"))
-                          .toUtf8());
+        const QString line = "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\" +
+                             key + "]\r\n\"" + name + "\"=";
+        Write(m_file, (line + (text ? "\"stored\"" : "dword:00123456")).toUtf8());
         QCOMPARE(ReadAfresh(value), text ? QVariant("stored") : QVariant(0x123456));
+        // A number as text, as another tool may write it.
+        Write(m_file, (line + "\"-1193046\"").toUtf8());
+        QCOMPARE(ReadAfresh(value), text ? QVariant("-1193046") : QVariant(-1193046));
     }
 
     void defaultLocationFollowsConfigHome()
@@ -170,6 +173,15 @@ private slots:
         QTest::newRow("system colour reference")
             << &Schema::BackgroundColour << QVariant(qint64(0x8000000F))
             << QVariant(int(0x8000000Fu));
+        // Text in a number's place reads as a number only when it is wholly a whole number within
+        // 32 bits; else as the default ("Copy" 74).
+        const std::pair<const char *, int> texts[] = {
+            {"79", 79},   {"007", 7}, {"+79", 74},        {" 79", 74},
+            {"79\n", 74}, {"7a", 74}, {"", 74},           {"-", 74},
+            {"0x4F", 74}, {"٧٩", 74}, {"2147483648", 74}, {"-2147483648", INT_MIN}};
+        for (const auto &[text, read] : texts)
+            QTest::addRow("text %s", text)
+                << &Schema::Copy << QVariant(QString::fromUtf8(text)) << QVariant(read);
     }
     void storedValuesReadBackExactly()
     {
@@ -177,27 +189,20 @@ private slots:
         QFETCH(QVariant, stored);
         QFETCH(QVariant, read);
         CreateProgramKeys();
-        SaveValue(*value, stored);
+        SaveValue(value->key, value->name, stored,
+                  stored.typeId() == QMetaType::QString ? RegSz : RegDword);
         QCOMPARE(GetValue(*value), read);
         QCOMPARE(ReadAfresh(*value), read);
-    }
-
-    void booleanStoredAsOneReadsTrue()
-    {
-        Write(m_file, SettingsSection + "\"Splash\"=dword:00000001\r\n");
-        QVERIFY(GetValue(Schema::Splash).toBool());
     }
 
     void valueOfAnotherTypeReadsAsDefaultAndIsKept()
     {
         const QByteArray view = "\"View\"=hex(2):33,00,00,00";
         Write(m_file, SettingsSection + view +
-                          "\r\n\"Palette\"=\"30\"\r\n"
-                          "\"Keep\"=\"unknown to the program\"\r\n"
+                          "\r\n\"Keep\"=\"unknown to the program\"\r\n"
                           "\r\n[HKEY_CURRENT_USER\\Other]\r\n\"a\"=\"b\"\r\n");
         QCOMPARE(GetValue(Schema::View), QVariant(7));
         QCOMPARE(GetValue(Schema::SettingsKey, "View", 7), QVariant(7));
-        QCOMPARE(GetValue(Schema::Palette), QVariant(10));
         SaveValue(Schema::Copy, 10);
         const QByteArray after = Contents(m_file);
         QVERIFY(after.contains(view + "\r\n"));
