@@ -15,7 +15,8 @@ void frmMain::CreatePalettePointer()
     m_palette = new PalettePointer(*picPalette, *picMain, lblHexName, History, Settings.copyOptions,
                                    Settings.currentPalette, this);
     connect(m_palette, &PalettePointer::StatusMessage, this, &frmMain::StatusMessage);
-    // Escape lets go of a dragged colour; so does the window losing the mouse (changeEvent).
+    // Escape lets go of a dragged colour; so do the window losing the mouse (changeEvent) and the
+    // palette being hidden (PaletteEvent).
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, m_palette,
             &PalettePointer::CancelDrag);
     picPalette->setCursor(PaletteCursor(104));
@@ -76,6 +77,9 @@ void frmMain::lblHexName_MouseUp(int, int Button, int Shift, int X, int Y)
 
 bool frmMain::PaletteEvent(QObject *watched, QEvent *event)
 {
+    // A colour cannot be dropped onto a palette that has gone.
+    if (watched == picPalette && event->type() == QEvent::Hide)
+        m_palette->CancelDrag();
     // The second press of a double-click is a press like any other.
     const QEvent::Type type =
         event->type() == QEvent::MouseButtonDblClick ? QEvent::MouseButtonPress : event->type();

@@ -2,6 +2,7 @@
 
 #include "core/picturebox.h"
 #include "core/twips.h"
+#include "palettes/palettehittest.h"
 #include "palettes/palettekind.h"
 #include "settings/schema.h"
 
@@ -55,9 +56,17 @@ void DrawPalette(PictureBox &picPalette, int kind)
     }
     const QList<ColourValue> cells = PaletteCellColours(kind);
     for (int cell = 0; cell < cells.size(); ++cell) {
-        const int x = cell / grid.rows * columnStep;
-        const int y = cell % grid.rows * rowStep;
+        const int column = cell / grid.rows, row = cell % grid.rows;
         const ColourValue colour = cells[cell];
+        if (kind == NamesPalette || kind == SystemPalette) {
+            // A press names the cell the hit test finds, so the cell is drawn where it finds it:
+            // up to the pixel before the next column's and the next row's first pixel.
+            const QPoint from = CellStart(kind, column, row);
+            const QPoint to = CellStart(kind, column + 1, row + 1);
+            picPalette.FilledBox(from.x(), from.y(), to.x() - 1, to.y() - 1, colour);
+            continue;
+        }
+        const int x = column * columnStep, y = row * rowStep;
         picPalette.FilledBox(x, y, x + columnStep, y + rowStep, colour);
         if (kind == GreyPalette && colour < DarkGreys) {
             picPalette.Line(x + DarkLineOffset, y, x + DarkLineOffset, y + DarkLineLength, colour);

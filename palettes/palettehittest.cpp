@@ -6,8 +6,25 @@
 #include "settings/schema.h"
 
 #include <QCursor>
+#include <algorithm>
 
 namespace {
+
+// The names and system grids as the hit test reads them: column = (X + offset) \ step, and the
+// same for rows: each cell begins a few twips left of and above the multiples of the steps.
+struct HitGrid
+{
+    int columnStep, rowStep, columnOffset, rowOffset, rows, cells;
+};
+constexpr HitGrid NamesGrid{227, 145, 10, 5, 10, 140};
+constexpr HitGrid SystemGrid{454, 363, 5, 10, 4, 28};
+
+// The twips of the first whole pixel at or after twips.
+int FirstPixelFrom(int twips)
+{
+    const int perPixel = TwipsPerPixel();
+    return std::max(0, (twips + perPixel - 1) / perPixel) * perPixel;
+}
 
 QPoint BoxTwips(const PictureBox &picPalette)
 {
@@ -25,12 +42,11 @@ int PaletteHitTest(int kind, const PictureBox &picPalette, QPoint at)
     case SystemPalette: {
         if (x < 0 || y < 0 || x > box.x() || y > box.y())
             return -1;
+        const HitGrid &grid = kind == NamesPalette ? NamesGrid : SystemGrid;
+        const int index = grid.rows * ((x + grid.columnOffset) / grid.columnStep) +
+                          (y + grid.rowOffset) / grid.rowStep;
         // The last column's right edge reaches past the grid: it is folded back into it.
-        const int rows = kind == NamesPalette ? 10 : 4;
-        const int cells = kind == NamesPalette ? 140 : 28;
-        const int index = kind == NamesPalette ? 10 * ((x + 10) / 227) + (y + 5) / 145
-                                               : 4 * ((x + 5) / 454) + (y + 10) / 363;
-        return index > cells - 1 ? index - rows : index;
+        return index > grid.cells - 1 ? index - grid.rows : index;
     }
     case CustomPalette:
         if (x < 0 || y < 0 || x > box.x() - 100 || y > box.y() - 100)
@@ -38,6 +54,13 @@ int PaletteHitTest(int kind, const PictureBox &picPalette, QPoint at)
         return 8 * (x / 397) + y / 181;
     }
     return -1;
+}
+
+QPoint CellStart(int kind, int column, int row)
+{
+    const HitGrid &grid = kind == NamesPalette ? NamesGrid : SystemGrid;
+    return QPoint(FirstPixelFrom(column * grid.columnStep - grid.columnOffset),
+                  FirstPixelFrom(row * grid.rowStep - grid.rowOffset));
 }
 
 bool PointerInSwatch(const PictureBox &picPalette, int kind, QPoint at)

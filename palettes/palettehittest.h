@@ -5,11 +5,15 @@
 class PictureBox;
 
 // Which cell of a palette lies under a point, given in twips of the palette box. The grids are
-// those of the names (30), system (40) and custom (50) palettes at the box's fixed size; points
-// on a grid line fall to the cell the drawing gives them.
+// those of the names (30), system (40) and custom (50) palettes at the box's fixed size.
 
 // The cell index under at, or -1 off the grid; -1 for the other palettes.
 [[nodiscard]] int PaletteHitTest(int kind, const PictureBox &picPalette, QPoint at);
+
+// The top-left corner of cell (column, row) of the names (30) or system (40) palette in twips of
+// the box: the first pixel that PaletteHitTest puts in that column and that row. The drawing puts
+// its cells' edges there, so that a press on any pixel takes the colour of the cell it names.
+[[nodiscard]] QPoint CellStart(int kind, int column, int row);
 
 // Whether at lies strictly inside the colour of the custom swatch under it (not on the 15-twip
 // border round it); false for the other palettes.

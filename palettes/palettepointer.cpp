@@ -52,9 +52,9 @@ PalettePointer::PalettePointer(PictureBox &picPalette, PictureBox &picMain,
       m_history(history), m_options(options), m_currentPalette(currentPalette)
 {}
 
-QString PalettePointer::RgbStatusText(int x, int y) const
+QString PalettePointer::RgbStatusText(QPoint at) const
 {
-    const ColourValue colour = m_picPalette.Point(x, y);
+    const ColourValue colour = m_picPalette.Point(at.x(), at.y());
     return QStringLiteral("R:%1  G:%2  B:%3")
         .arg(RedOf(colour))
         .arg(GreenOf(colour))
@@ -68,15 +68,15 @@ void PalettePointer::Animate(bool filling)
         m_picPalette.setCursor(PaletteCursor(filling ? 104 + step : 109 - step));
 }
 
-// One pick: the colour that was current goes to the undo history, the one shown at (x, y)
+// One pick: the colour that was current goes to the undo history, the one shown at the pointer
 // becomes current, and with instant copy on it goes to the clipboard.
-void PalettePointer::Pick(int x, int y, int kind, int index, int source)
+void PalettePointer::Pick(QPoint at, int kind, int index, int source)
 {
     m_history.Apply(Record, m_picMain, *m_lblHexName[0], *m_lblHexName[1]);
     Animate(true);
-    SetCurrentColour(m_picMain, *m_lblHexName[0], *m_lblHexName[1], m_picPalette.Point(x, y), kind,
-                     index);
-    emit StatusMessage(RgbStatusText(x, y));
+    SetCurrentColour(m_picMain, *m_lblHexName[0], *m_lblHexName[1],
+                     m_picPalette.Point(at.x(), at.y()), kind, index);
+    emit StatusMessage(RgbStatusText(at));
     CopyPickedColour(m_picMain, *m_lblHexName[0], m_options, source);
 }
 
@@ -91,7 +91,9 @@ void PalettePointer::CancelDrag()
     DrawPalette(m_picPalette, CustomPalette);
 }
 
-void PalettePointer::picPalette_MouseDown(int button, int, int x, int y)
+// The pointer is read once, and its pixel gives both the colour and the cell: the handler's X and
+// Y, read from the event, may fall on the neighbouring pixel on a scaled screen.
+void PalettePointer::picPalette_MouseDown(int button, int, int, int)
 {
     m_cancelled = false;
     m_dragSourceSwatch = -1; // only a saved swatch picked by this press may be dragged
@@ -106,20 +108,20 @@ void PalettePointer::picPalette_MouseDown(int button, int, int x, int y)
         // Only the colour of a saved swatch is taken, and the swatch may then be dragged.
         if (m_pressedInSwatch && saved) {
             m_dragSourceSwatch = index;
-            Pick(x, y, CustomPalette, 0, CustomPaletteCopy);
+            Pick(at, CustomPalette, 0, CustomPaletteCopy);
         }
         return;
     case NamesPalette:
     case SystemPalette:
         // Below the grid nothing is picked, but the colour there is still told.
-        if (y < GridBottom)
-            Pick(x, y, m_currentPalette, PaletteHitTest(m_currentPalette, m_picPalette, at),
+        if (at.y() < GridBottom)
+            Pick(at, m_currentPalette, PaletteHitTest(m_currentPalette, m_picPalette, at),
                  m_currentPalette / 10);
         else
-            emit StatusMessage(RgbStatusText(x, y));
+            emit StatusMessage(RgbStatusText(at));
         break;
     default:
-        Pick(x, y, 0, 0, m_currentPalette / 10);
+        Pick(at, 0, 0, m_currentPalette / 10);
         break;
     }
 }
@@ -208,7 +210,9 @@ void PalettePointer::picMain_MouseMove(int button, int, int, int)
         CancelDrag();
         m_cancelled = false;
     }
-    if (button != Qt::LeftButton || m_currentPalette != CustomPalette || m_cancelled)
+    // The colour is dragged only onto a custom palette the user can see.
+    if (button != Qt::LeftButton || m_currentPalette != CustomPalette || m_picPalette.isHidden() ||
+        m_cancelled)
         return;
     m_colourDrag = true;
     m_picMain.setCursor(PaletteCursor(110));

@@ -3,6 +3,7 @@
 #include "core/colour.h"
 
 #include <QObject>
+#include <QPoint>
 #include <array>
 
 class PictureBox;
@@ -18,8 +19,9 @@ struct CopyOptions;
 // Picking colours from the palette with the left button, and filling the custom palette: the
 // current colour dragged from its display onto a swatch is saved there, a saved swatch dragged
 // elsewhere moves, and dragged off the palette it is deleted. Every value changes in the settings
-// at once. X and Y are twips of the control the handler is named for; Button and Shift are bit
-// sets (1 left, 2 right, 4 middle; 1 Shift, 2 Ctrl, 4 Alt).
+// at once. X and Y are twips of the control the handler is named for (a press on the palette
+// reads the pointer itself); Button and Shift are bit sets (1 left, 2 right, 4 middle; 1 Shift,
+// 2 Ctrl, 4 Alt).
 class PalettePointer : public QObject
 {
     Q_OBJECT
@@ -38,7 +40,7 @@ public:
 
     // Ends a colour drag without dropping it: nothing is saved, moved or deleted, and the rest of
     // the gesture, up to the next press, does nothing. For Escape, the window losing the mouse,
-    // and a release that went elsewhere.
+    // the palette being hidden, and a release that went elsewhere.
     void CancelDrag();
 
     // A colour is being dragged onto the custom palette.
@@ -48,11 +50,11 @@ signals:
     void StatusMessage(const QString &text);
 
 private:
-    void Pick(int x, int y, int kind, int index, int source);
+    void Pick(QPoint at, int kind, int index, int source);
     void Animate(bool filling);
     void MarkTarget(int index);
     void FillCell(int index, ColourValue colour);
-    [[nodiscard]] QString RgbStatusText(int x, int y) const;
+    [[nodiscard]] QString RgbStatusText(QPoint at) const;
 
     PictureBox &m_picPalette;
     PictureBox &m_picMain;

@@ -1,8 +1,8 @@
 #include "app/frmmain.h"
-#include "app/mouseevent.h"
-#include "core/colournames.h"
 #include "core/currentcolour.h"
 #include "core/picturebox.h"
+#include "core/systemcolours.h"
+#include "palettes/palettehittest.h"
 #include "palettes/palettekind.h"
 #include "palettes/palettepointer.h"
 #include "settings/schema.h"
@@ -17,7 +17,7 @@
 #include <QTest>
 
 // Picking from the palettes and filling the custom one, driven through the main window's
-// handlers with the pointer where each event says.
+// handlers with the pointer where each event says; routedEvents takes the way there.
 class tst_PalettePointer : public QObject
 {
     Q_OBJECT
@@ -26,52 +26,44 @@ class tst_PalettePointer : public QObject
 
     static ColourValue Current(const frmMain &w) { return ReadSwatchColour(*w.picMain, 1); }
     static QString Status(const frmMain &w) { return w.stbPanel[1]->text(); }
-    static QVariant Stored(int swatch) { return GetValue(Schema::Swatch(swatch), QVariant()); }
+    static ColourValue Stored(int swatch) { return GetValue(Schema::Swatch(swatch), -1).toInt(); }
+    static ColourValue System(int reference) { return ColourOf(ResolveColour(reference)); }
+    static QString Rgb(ColourValue c)
+    {
+        return QStringLiteral("R:%1  G:%2  B:%3").arg(RedOf(c)).arg(GreenOf(c)).arg(BlueOf(c));
+    }
     static bool CursorIs(const QWidget *control, int id)
     {
         return control->cursor().pixmap().toImage() == PaletteCursor(id).pixmap().toImage();
     }
-
-    // The pointer at (x, y) twips of the palette box, as the hit tests read it.
-    static void PointAt(const frmMain &w, int x, int y)
+    // The pointer at p, in twips of the palette box, as the hit tests read it; and the left
+    // button's events there.
+    static void At(const frmMain &w, QPoint p)
     {
-        QCursor::setPos(w.picPalette->mapToGlobal(QPoint(x / 15, y / 15)));
+        QCursor::setPos(w.picPalette->mapToGlobal(p / 15));
     }
-    static void Press(frmMain &w, int x, int y, int button = 1)
+    static void Press(frmMain &w, QPoint p)
     {
-        PointAt(w, x, y);
-        w.picPalette_MouseDown(button, 0, x, y);
+        At(w, p), w.picPalette_MouseDown(1, 0, p.x(), p.y());
     }
-    static void Move(frmMain &w, int x, int y, int button = 1)
+    static void Move(frmMain &w, QPoint p) { At(w, p), w.picPalette_MouseMove(1, 0, p.x(), p.y()); }
+    static void Release(frmMain &w, QPoint p)
     {
-        PointAt(w, x, y);
-        w.picPalette_MouseMove(button, 0, x, y);
+        At(w, p), w.picPalette_MouseUp(1, 0, p.x(), p.y());
     }
-    static void Release(frmMain &w, int x, int y, int button = 1)
-    {
-        PointAt(w, x, y);
-        w.picPalette_MouseUp(button, 0, x, y);
-    }
-    // The middle of custom swatch index.
     static QPoint SwatchMiddle(int index)
     {
         const CellRectangle r = CellRect(index);
         return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     }
-    // A drag of the current colour from the display's (upper or lower) half onto a palette point.
-    static void SaveFromDisplay(frmMain &w, int displayY, QPoint onPalette)
-    {
-        w.picMain_MouseDown(1, 0, 600, displayY);
-        PointAt(w, onPalette.x(), onPalette.y());
-        w.picMain_MouseMove(1, 0, 0, 0);
-        w.picMain_MouseUp(1, 0, 0, 0);
-    }
-
     static std::unique_ptr<frmMain> Window(int palette)
     {
         SaveValue(Schema::Palette, palette);
         auto w = std::make_unique<frmMain>();
         w->show();
+        w->activateWindow();
+        if (!QTest::qWaitForWindowActive(w.get()))
+            qFatal("the main window did not become active");
         return w;
     }
 
@@ -82,271 +74,209 @@ private slots:
         SaveValue(Schema::Copy, 75); // instant copy, quotes, pound sign, names where there are
         SaveValue(Schema::TrueColour, RgbColour(255, 102, 0));
         SaveValue(Schema::SafeColour, RgbColour(255, 102, 0));
-        QGuiApplication::clipboard()->setText("untouched");
-    }
-
-    // Names palette: the cell under the pointer gives the name, the pixel the colour; below the
-    // grid nothing is picked, yet the colour there is told and the release still copies.
-    void namesPalette()
-    {
-        auto w = Window(NamesPalette);
-        QSignalSpy copies(QGuiApplication::clipboard(), &QClipboard::dataChanged);
-        Press(*w, 500, 300);
-        QCOMPARE(w->lblHexName[0]->text(), "darkcyan");
-        QCOMPARE(Current(*w), RgbColour(0, 139, 139));
-        QCOMPARE(Status(*w), "R:0  G:139  B:139");
-        QVERIFY(w->mnuColour[70]->isEnabled());
-        QCOMPARE(QGuiApplication::clipboard()->text(), "\"DARKCYAN\""); // capitals: no lowercase
-        QVERIFY(CursorIs(w->picPalette, 109));
-        Release(*w, 500, 300);
-        QVERIFY(CursorIs(w->picPalette, 104));
-        QCOMPARE(copies.count(), 2);
-
-        w->mnuColour[70]->trigger(); // back to FF6600, the history empty
-        Press(*w, 500, 1460);
-        QCOMPARE(Current(*w), RgbColour(255, 102, 0));
-        QVERIFY(!w->mnuColour[70]->isEnabled());
-        QCOMPARE(Status(*w), QStringLiteral("R:%1  G:%2  B:%3")
-                                 .arg(RedOf(w->picPalette->Point(500, 1460)))
-                                 .arg(GreenOf(w->picPalette->Point(500, 1460)))
-                                 .arg(BlueOf(w->picPalette->Point(500, 1460))));
-        QGuiApplication::clipboard()->setText("untouched");
-        Release(*w, 500, 1460);
-        QCOMPARE(QGuiApplication::clipboard()->text(), "\"#FF6600\"");
-    }
-
-    // System palette: the right edge of the last column folds back into it; the pick is
-    // captioned with the colour's name. The same colour from another palette has its hex text.
-    void systemAndOtherPalettes()
-    {
-        auto w = Window(SystemPalette);
-        Press(*w, 3250, 100);
-        QCOMPARE(w->lblHexName[0]->text(), SystemColourEntry(24).name);
-        Press(*w, 10, 10);
-        QCOMPARE(w->lblHexName[0]->text(), SystemColourEntry(0).name);
-
-        w->mnuView[10]->trigger(); // browser-safe: FFFFFF in the top-left cell
-        Press(*w, 10, 10);
-        QCOMPARE(w->lblHexName[0]->text(), "FFFFFF");
-        QCOMPARE(QGuiApplication::clipboard()->text(), "\"#FFFFFF\"");
-    }
-
-    // Custom palette: only the colour inside a saved swatch is taken.
-    void customPicks_data()
-    {
-        QTest::addColumn<QPoint>("at");
-        QTest::addColumn<bool>("picked");
-        const CellRectangle five = CellRect(5);
-        QTest::newRow("inside a saved swatch") << SwatchMiddle(5) << true;
-        QTest::newRow("on its border") << QPoint(five.left - 5, five.top + 40) << false;
-        QTest::newRow("on its edge") << QPoint(five.left, five.top + 40) << false;
-        QTest::newRow("an empty swatch") << SwatchMiddle(6) << false;
-        QTest::newRow("the strip beyond the grid") << QPoint(3200, 100) << false;
-    }
-    void customPicks()
-    {
-        QFETCH(QPoint, at);
-        QFETCH(bool, picked);
         SaveValue(Schema::Swatch(5), RgbColour(0, 0, 255));
-        auto w = Window(CustomPalette);
-        QSignalSpy copies(QGuiApplication::clipboard(), &QClipboard::dataChanged);
-        w->StatusMessage("before");
-        Press(*w, at.x(), at.y());
-        QCOMPARE(Current(*w), picked ? RgbColour(0, 0, 255) : RgbColour(255, 102, 0));
-        QCOMPARE(Status(*w), picked ? "R:0  G:0  B:255" : "before");
-        QCOMPARE(w->mnuColour[70]->isEnabled(), picked);
-        Release(*w, at.x(), at.y());
-        QCOMPARE(copies.count(), picked ? 2 : 0);
-        QCOMPARE(Stored(5), QVariant(RgbColour(0, 0, 255)));
+        QGuiApplication::clipboard()->setText("untouched");
     }
 
-    // Dragging a saved swatch: onto another it moves there (overwriting), onto itself it stays,
-    // off the grid (the strip inside the box included) it is deleted.
+    // A press and release: the caption, the colour taken and the copied text belong to one cell,
+    // also on the pixels of a grid line. Below the names and system grids nothing is picked, yet
+    // the colour there (the box's own) is told and the release copies; on the custom palette
+    // only the colour inside a saved swatch (5, blue) is taken, and nothing else happens.
+    void picks_data()
+    {
+        QTest::addColumn<int>("palette");
+        QTest::addColumn<QPoint>("at"); // twips, 15 to the pixel
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<ColourValue>("taken");
+        QTest::addColumn<QString>("copied");
+        const ColourValue face = System(0x8000000F), orange = RgbColour(255, 102, 0);
+        const auto row = [](const char *name, int palette, QPoint at, const char *caption,
+                            ColourValue taken, const char *copied) {
+            QTest::newRow(name) << palette << at << caption << taken << copied;
+        };
+        row("darkcyan", 30, {500, 300}, "darkcyan", RgbColour(0, 139, 139), "\"DARKCYAN\"");
+        row("pixel row 9, under aliceblue", 30, {15, 135}, "aliceblue", RgbColour(240, 248, 255),
+            "\"ALICEBLUE\"");
+        row("pixel column 90, left of lavenderblush", 30, {1350, 0}, "gray",
+            RgbColour(128, 128, 128), "\"GRAY\"");
+        row("below the names grid", 30, {500, 1455}, "FF6600", orange, "\"#FF6600\"");
+        row("activeborder", 40, {15, 15}, "activeborder", System(0x8000000A), "\"ACTIVEBORDER\"");
+        // Column 7, beyond the grid, is folded back into column 6; the colour is the box's.
+        row("beyond the system grid", 40, {3240, 15}, "threedshadow", face, "\"THREEDSHADOW\"");
+        row("below the system grid", 40, {15, 1455}, "FF6600", orange, "\"#FF6600\"");
+        row("browser-safe white", 10, {15, 15}, "FFFFFF", RgbColour(255, 255, 255), "\"#FFFFFF\"");
+        row("a saved swatch", 50, {198, 995}, "0000FF", RgbColour(0, 0, 255), "\"#0000FF\"");
+        row("its border", 50, {10, 960}, "FF6600", orange, "untouched");
+        row("its edge", 50, {15, 960}, "FF6600", orange, "untouched");
+        row("an empty swatch", 50, {198, 1176}, "FF6600", orange, "untouched");
+        row("beyond the custom grid", 50, {3200, 100}, "FF6600", orange, "untouched");
+    }
+    void picks()
+    {
+        QFETCH(int, palette);
+        QFETCH(QPoint, at);
+        QFETCH(QString, caption);
+        QFETCH(ColourValue, taken);
+        QFETCH(QString, copied);
+        // A pick copies at the press and the release; below a grid only the release copies.
+        const int copies = copied == "untouched" ? 0 : caption == "FF6600" ? 1 : 2;
+        auto w = Window(palette);
+        QSignalSpy copy(QGuiApplication::clipboard(), &QClipboard::dataChanged);
+        w->StatusMessage("before");
+        Press(*w, at);
+        QCOMPARE(w->lblHexName[0]->text(), caption);
+        QCOMPARE(Current(*w), taken);
+        const QString told = copies == 2 ? Rgb(taken) : Rgb(System(0x8000000F));
+        QCOMPARE(Status(*w), copies == 0 ? QStringLiteral("before") : told);
+        QCOMPARE(w->mnuColour[70]->isEnabled(), copies == 2);
+        QVERIFY(CursorIs(w->picPalette, copies == 2 ? 109 : 104));
+        Release(*w, at);
+        QVERIFY(CursorIs(w->picPalette, 104));
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+        QCOMPARE(copy.count(), copies);
+        QCOMPARE(Stored(5), RgbColour(0, 0, 255));
+    }
+
+    // Dragging a saved swatch (5, blue, after a click on 63): onto another it moves there, onto
+    // itself it stays, off the grid it is deleted. From an empty swatch nothing is dragged, not
+    // even across a saved one; after Escape the rest of the gesture does nothing.
     void moveSwatch_data()
     {
+        QTest::addColumn<int>("from");
         QTest::addColumn<QPoint>("dropAt");
-        QTest::addColumn<int>("landsIn"); // -1: deleted
-        QTest::newRow("onto an empty swatch") << SwatchMiddle(20) << 20;
-        QTest::newRow("onto an occupied swatch") << SwatchMiddle(63) << 63;
-        QTest::newRow("onto itself") << SwatchMiddle(5) << 5;
-        QTest::newRow("the strip beyond X = Width - 100") << QPoint(3200, 300) << -1;
-        QTest::newRow("below the palette") << QPoint(300, 1700) << -1;
-        QTest::newRow("far away") << QPoint(-3000, -2000) << -1;
+        QTest::addColumn<bool>("escape");
+        QTest::addColumn<QList<ColourValue>>("stored"); // in swatches 5, 20 and 63
+        const ColourValue B = RgbColour(0, 0, 255), G = RgbColour(9, 9, 9), none = NoColour;
+        QTest::newRow("onto an empty one") << 5 << SwatchMiddle(20) << false << QList{none, B, G};
+        QTest::newRow("onto a saved one") << 5 << SwatchMiddle(63) << false << QList{none, none, B};
+        QTest::newRow("onto itself") << 5 << SwatchMiddle(5) << false << QList{B, none, G};
+        QTest::newRow("X > Width - 100") << 5 << QPoint(3200, 300) << false << QList{none, none, G};
+        QTest::newRow("off the box") << 5 << QPoint(-300, 1700) << false << QList{none, none, G};
+        QTest::newRow("from an empty one") << 6 << SwatchMiddle(20) << false << QList{B, none, G};
+        QTest::newRow("Escape") << 5 << SwatchMiddle(20) << true << QList{B, none, G};
     }
     void moveSwatch()
     {
+        QFETCH(int, from);
         QFETCH(QPoint, dropAt);
-        QFETCH(int, landsIn);
-        SaveValue(Schema::Swatch(5), RgbColour(0, 0, 255));
+        QFETCH(bool, escape);
+        QFETCH(QList<ColourValue>, stored);
         SaveValue(Schema::Swatch(63), RgbColour(9, 9, 9));
         auto w = Window(CustomPalette);
-        Press(*w, SwatchMiddle(5).x(), SwatchMiddle(5).y());
-        Move(*w, SwatchMiddle(5).x() + 15, SwatchMiddle(5).y());
-        QVERIFY(w->findChild<PalettePointer *>()->ColourDrag());
-        Move(*w, dropAt.x(), dropAt.y());
-        const bool overBox =
-            dropAt.x() >= 0 && dropAt.x() <= 3255 && dropAt.y() >= 0 && dropAt.y() <= 1530;
-        QVERIFY(CursorIs(w->picPalette, overBox ? 110 : 111));
-        Release(*w, dropAt.x(), dropAt.y());
-        QVERIFY(!w->findChild<PalettePointer *>()->ColourDrag());
-        QVERIFY(CursorIs(w->picPalette, 104));
-        for (int swatch : {5, 20, 63}) {
-            const QVariant expected = swatch == landsIn ? QVariant(RgbColour(0, 0, 255))
-                                      : swatch == 63    ? QVariant(RgbColour(9, 9, 9))
-                                                        : QVariant();
-            QCOMPARE(Stored(swatch), expected);
-        }
-        // The palette shows what is stored.
-        if (landsIn >= 0)
-            QCOMPARE(w->picPalette->Point(SwatchMiddle(landsIn).x(), SwatchMiddle(landsIn).y()),
-                     RgbColour(0, 0, 255));
+        auto *pointer = w->findChild<PalettePointer *>();
+        Press(*w, SwatchMiddle(63)); // a pick, whose swatch must not be dragged later
+        Release(*w, SwatchMiddle(63));
+        Press(*w, SwatchMiddle(from));
+        Move(*w, SwatchMiddle(5) + QPoint(15, 0));
+        if (escape)
+            QTest::keyClick(w.get(), Qt::Key_Escape);
+        Move(*w, dropAt);
+        const bool overBox = QRect(0, 0, 3256, 1531).contains(dropAt);
+        QCOMPARE(pointer->ColourDrag(), from == 5 && !escape);
+        QVERIFY(CursorIs(w->picPalette, pointer->ColourDrag() ? (overBox ? 110 : 111) : 104));
+        Release(*w, dropAt);
+        QVERIFY(!pointer->ColourDrag());
+        QCOMPARE((QList{Stored(5), Stored(20), Stored(63)}), stored);
+        for (int swatch : {5, 20, 63}) // the palette shows what is stored
+            QCOMPARE(SwatchIsSaved(CustomPalette, swatch, *w->picPalette), Stored(swatch) >= 0);
+        At(*w, {3200, 100}); // hovering after the gesture, off the swatches
+        w->picPalette_MouseMove(0, 0, 3200, 100);
+        QVERIFY(w->picPalette->cursor().shape() == Qt::ArrowCursor);
     }
 
-    // Saving the current colour by dragging it from the display: the upper half (to Y = 500)
-    // gives the true colour, the lower the safe colour.
+    // The current colour dragged from the display, or from a caption on it, onto the custom
+    // palette: the upper half (to Y = 500) gives the true colour, the lower the safe colour. A drop
+    // saves only onto a custom palette that is shown (F7 hides it), at the end of the gesture:
+    // not after Escape, nor after a movement without the button (its release went elsewhere).
     void saveFromDisplay_data()
     {
+        QTest::addColumn<QString>("how");
         QTest::addColumn<int>("displayY");
         QTest::addColumn<int>("swatch");
         QTest::addColumn<ColourValue>("stored");
         QTest::addColumn<QString>("status");
-        QTest::newRow("upper half, swatch 0")
-            << 100 << 0 << RgbColour(250, 100, 0) << "Saved in swatch 1";
-        QTest::newRow("at Y = 500") << 500 << 7 << RgbColour(250, 100, 0) << "Saved in swatch 8";
-        QTest::newRow("lower half, swatch 63")
-            << 501 << 63 << RgbColour(255, 102, 0) << "Saved in swatch 64";
+        const ColourValue upper = RgbColour(250, 100, 0), lower = RgbColour(255, 102, 0);
+        const auto row = [](const char *name, const char *how, int displayY, int swatch,
+                            ColourValue stored, const char *status) {
+            QTest::newRow(name) << how << displayY << swatch << stored << status;
+        };
+        row("upper half, swatch 0", "", 100, 0, upper, "Saved in swatch 1");
+        row("at Y = 500", "", 500, 7, upper, "Saved in swatch 8");
+        row("lower half, swatch 63", "", 501, 63, lower, "Saved in swatch 64");
+        row("lower caption", "caption", 750, 9, lower, "Saved in swatch 10");
+        row("off the grid", "", 100, -1, NoColour, "before");
+        row("names palette shown", "names", 100, 9, NoColour, "before");
+        row("palette hidden", "F7 first", 100, 9, NoColour, "before");
+        row("palette hidden while dragging", "F7", 100, 9, NoColour, "before");
+        row("Escape", "Escape", 100, 9, NoColour, "before");
+        row("moved without the button", "move", 100, 9, NoColour, "before");
     }
     void saveFromDisplay()
     {
+        QFETCH(QString, how);
         QFETCH(int, displayY);
         QFETCH(int, swatch);
         QFETCH(ColourValue, stored);
         QFETCH(QString, status);
+        DeleteValue(Schema::Swatch(5));
         SaveValue(Schema::TrueColour, RgbColour(250, 100, 0));
-        auto w = Window(CustomPalette);
-        SaveFromDisplay(*w, displayY, SwatchMiddle(swatch));
-        QCOMPARE(Stored(swatch), QVariant(stored));
+        auto w = Window(how == "names" ? NamesPalette : CustomPalette);
+        w->StatusMessage("before");
+        if (how == "F7 first")
+            QTest::keyClick(w.get(), Qt::Key_F7);
+        QCursor::setPos(w->picMain->mapToGlobal(QPoint(40, displayY / 15)));
+        if (how == "caption")
+            w->lblHexName_MouseDown(1, 1, 0, 0, 0);
+        else
+            w->picMain_MouseDown(1, 0, 600, displayY);
+        At(*w, swatch >= 0 ? SwatchMiddle(swatch) : QPoint(3200, 100));
+        w->picMain_MouseMove(1, 0, 0, 0);
+        if (how == "F7" || how == "Escape")
+            QTest::keyClick(w.get(), how == "F7" ? Qt::Key_F7 : Qt::Key_Escape);
+        if (how == "move")
+            w->picMain_MouseMove(0, 0, 0, 0);
+        w->picMain_MouseUp(1, 0, 0, 0);
+        QCOMPARE(w->picPalette->isHidden(), how.startsWith("F7"));
+        for (int index = 0; index < Schema::SwatchCount; ++index)
+            QCOMPARE(Stored(index), index == swatch ? stored : NoColour);
         QCOMPARE(Status(*w), status);
         QVERIFY(w->picMain->cursor().shape() != Qt::BitmapCursor);
-
-        // A press on either caption counts where the pointer is on the display.
-        const bool lower = stored == RgbColour(255, 102, 0);
-        DeleteValue(Schema::Swatch(swatch));
-        QCursor::setPos(w->picMain->mapToGlobal(QPoint(40, lower ? 50 : 5)));
-        w->lblHexName_MouseDown(lower ? 1 : 0, 1, 0, 0, 0);
-        PointAt(*w, SwatchMiddle(swatch).x(), SwatchMiddle(swatch).y());
-        w->lblHexName_MouseMove(0, 1, 0, 0, 0);
-        w->lblHexName_MouseUp(0, 1, 0, 0, 0);
-        QCOMPARE(Stored(swatch), QVariant(stored));
     }
 
-    void dropOffTheGridAndOtherPalettes()
-    {
-        auto w = Window(CustomPalette);
-        w->StatusMessage("before");
-        SaveFromDisplay(*w, 100, QPoint(3200, 100));
-        QCOMPARE(Status(*w), "before");
-        for (int swatch = 0; swatch < 64; ++swatch)
-            QVERIFY(!Stored(swatch).isValid());
-        w->mnuView[30]->trigger(); // with another palette shown, the display is no drag source
-        SaveFromDisplay(*w, 100, SwatchMiddle(0));
-        QVERIFY(!Stored(0).isValid());
-    }
-
-    // Escape, or the window losing the mouse, lets go of a dragged swatch: nothing is lost, and
-    // the rest of the gesture does nothing.
-    void cancelledDrag()
-    {
-        SaveValue(Schema::Swatch(5), RgbColour(0, 0, 255));
-        SaveValue(Schema::Swatch(9), RgbColour(0, 255, 0));
-        auto w = Window(CustomPalette);
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        auto *pointer = w->findChild<PalettePointer *>();
-        const QPoint five = SwatchMiddle(5), nine = SwatchMiddle(9);
-        Press(*w, five.x(), five.y());
-        Move(*w, five.x() + 15, five.y());
-        QVERIFY(pointer->ColourDrag());
-        QTest::keyClick(w.get(), Qt::Key_Escape);
-        QVERIFY(!pointer->ColourDrag());
-        QVERIFY(CursorIs(w->picPalette, 104));
-        Move(*w, nine.x(), nine.y());
-        QVERIFY(!pointer->ColourDrag());
-        Release(*w, nine.x(), nine.y());
-        QCOMPARE(Stored(5), QVariant(RgbColour(0, 0, 255)));
-        QCOMPARE(Stored(9), QVariant(RgbColour(0, 255, 0)));
-        Move(*w, 3200, 100, 0); // hovering again after the gesture
-        QVERIFY(w->picPalette->cursor().shape() == Qt::ArrowCursor);
-
-        // From the display: a movement without the button means its release went elsewhere.
-        w->picMain_MouseDown(1, 0, 100, 100);
-        PointAt(*w, SwatchMiddle(2).x(), SwatchMiddle(2).y());
-        w->picMain_MouseMove(1, 0, 0, 0);
-        QVERIFY(pointer->ColourDrag());
-        w->picMain_MouseMove(0, 0, 0, 0);
-        QVERIFY(!pointer->ColourDrag());
-        w->picMain_MouseUp(1, 0, 0, 0);
-        QVERIFY(!Stored(2).isValid());
-    }
-
-    // A press inside an empty swatch drags nothing, even when the pointer then crosses a saved
-    // one: no swatch is saved over, none deleted.
-    void dragFromAnEmptySwatch()
-    {
-        SaveValue(Schema::Swatch(0), RgbColour(1, 1, 1));
-        SaveValue(Schema::Swatch(5), RgbColour(0, 0, 255));
-        auto w = Window(CustomPalette);
-        Press(*w, SwatchMiddle(0).x(), SwatchMiddle(0).y()); // a pick of swatch 0
-        Release(*w, SwatchMiddle(0).x(), SwatchMiddle(0).y());
-        Press(*w, SwatchMiddle(6).x(), SwatchMiddle(6).y());
-        Move(*w, SwatchMiddle(5).x(), SwatchMiddle(5).y());
-        Release(*w, SwatchMiddle(20).x(), SwatchMiddle(20).y());
-        QCOMPARE(Stored(0), QVariant(RgbColour(1, 1, 1)));
-        QCOMPARE(Stored(5), QVariant(RgbColour(0, 0, 255)));
-        QVERIFY(!Stored(20).isValid());
-    }
-
-    // Events reach the handlers with Button as the handlers take it: the button pressed or
-    // released, the buttons held at a movement; a double-click's second press picks too.
+    // Events reach the handlers: the left button picks, the others do not, and the second press
+    // of a double-click, an event of its own, picks too. The pointer is read once: an event
+    // between two pixels takes the colour and the name of the pixel the pointer is on.
     void routedEvents_data()
     {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("button");
-        QTest::addColumn<int>("buttons");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("press") << int(QEvent::MouseButtonPress) << 1 << 1 << 1;
-        QTest::newRow("right press with the left held")
-            << int(QEvent::MouseButtonPress) << 2 << 3 << 2;
-        QTest::newRow("move, left and right held") << int(QEvent::MouseMove) << 0 << 3 << 3;
-        QTest::newRow("move, nothing held") << int(QEvent::MouseMove) << 0 << 0 << 0;
-        QTest::newRow("release of the middle") << int(QEvent::MouseButtonRelease) << 4 << 0 << 4;
-        QTest::newRow("double-click") << int(QEvent::MouseButtonDblClick) << 1 << 1 << 1;
+        QTest::addColumn<int>("button"); // none: a double-click
+        QTest::addColumn<QPointF>("at"); // pixels of the palette box
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<ColourValue>("taken");
+        const ColourValue darkcyan = RgbColour(0, 139, 139), orange = RgbColour(255, 102, 0);
+        QTest::newRow("left") << int(Qt::LeftButton) << QPointF(33, 20) << "darkcyan" << darkcyan;
+        QTest::newRow("right") << int(Qt::RightButton) << QPointF(33, 20) << "FF6600" << orange;
+        QTest::newRow("middle") << int(Qt::MiddleButton) << QPointF(33, 20) << "FF6600" << orange;
+        QTest::newRow("double-click") << 0 << QPointF(33.4, 20.1) << "darkcyan" << darkcyan;
+        QTest::newRow("between pixel rows 9 and 10")
+            << int(Qt::LeftButton) << QPointF(3, 9.6) << "antiquewhite" << RgbColour(250, 235, 215);
     }
     void routedEvents()
     {
-        QFETCH(int, type);
         QFETCH(int, button);
-        QFETCH(int, buttons);
-        QFETCH(int, expected);
-        QWidget control;
-        control.move(100, 50);
-        const QPointF global = control.mapToGlobal(QPointF(10, 4));
-        const QMouseEvent event(QEvent::Type(type), QPointF(10, 4), global, Qt::MouseButton(button),
-                                Qt::MouseButtons(buttons), Qt::ShiftModifier | Qt::AltModifier);
-        const MouseArguments arguments = MouseArgumentsOf(event, control);
-        QCOMPARE(arguments.button, expected);
-        QCOMPARE(arguments.shift, 5);
-        QCOMPARE(QPoint(arguments.x, arguments.y), QPoint(150, 60));
-
-        if (type != QEvent::MouseButtonDblClick)
-            return;
+        QFETCH(QPointF, at);
+        QFETCH(QString, caption);
+        QFETCH(ColourValue, taken);
         auto w = Window(NamesPalette);
-        PointAt(*w, 500, 300);
-        QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(33.4, 20.1),
-                          w->picPalette->mapToGlobal(QPointF(33.4, 20.1)), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(w->picPalette, &twice);
-        QCOMPARE(w->lblHexName[0]->text(), "darkcyan");
+        QCursor::setPos(w->picPalette->mapToGlobal(at.toPoint()));
+        const QPointF global = w->picPalette->mapToGlobal(at);
+        const auto pressed = button ? Qt::MouseButton(button) : Qt::LeftButton;
+        QMouseEvent press(button ? QEvent::MouseButtonPress : QEvent::MouseButtonDblClick, at,
+                          global, pressed, pressed, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, global, pressed, {}, Qt::NoModifier);
+        QCoreApplication::sendEvent(w->picPalette, &press);
+        QCoreApplication::sendEvent(w->picPalette, &release);
+        QCOMPARE(w->lblHexName[0]->text(), caption);
+        QCOMPARE(Current(*w), taken);
     }
 };
 

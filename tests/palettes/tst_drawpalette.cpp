@@ -1,6 +1,8 @@
 #include "core/picturebox.h"
 #include "core/systemcolours.h"
+#include "core/twips.h"
 #include "palettes/drawpalette.h"
+#include "palettes/palettehittest.h"
 #include "palettes/palettekind.h"
 #include "settings/backend_file.h"
 #include "settings/schema.h"
@@ -9,129 +11,97 @@
 #include <QTest>
 
 // The palettes as drawn into a box of the main window's palette size, read back point by point.
+// ctest runs hitTestedPixels again at logical DPIs of 120, 144 and 192.
 class tst_DrawPalette : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_dir;
     PictureBox m_picPalette;
-
-    // The colour in the middle of a cell (column and row from 1) of a grid with these steps.
-    ColourValue CellColour(int column, int row, int columnStep, int rowStep) const
-    {
-        return m_picPalette.Point((column - 1) * columnStep + columnStep / 2,
-                                  (row - 1) * rowStep + rowStep / 2);
-    }
+    static constexpr ColourValue Back = 0x123456;
+    static ColourValue Shown(ColourValue colour) { return ColourOf(ResolveColour(colour)); }
 
 private slots:
     void initTestCase()
     {
         SetSettingsBackend(std::make_unique<FileBackend>(m_dir.filePath("registry.reg")));
         CreateKey(Schema::ColoursKey);
-        m_picPalette.resize(3255 / 15, 1530 / 15);
-        m_picPalette.SetBackColour(0x123456);
+        m_picPalette.resize(TwipsToPixels(3255), TwipsToPixels(1530));
+        m_picPalette.SetBackColour(Back);
     }
 
-    void cells_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<ColourValue>("colour");
-        const auto web = [](int rgb) { return RgbColour(rgb >> 16, (rgb >> 8) & 255, rgb & 255); };
-        QTest::newRow("safe 1,1") << 10 << 1 << 1 << web(0xFFFFFF);
-        QTest::newRow("safe 1,2") << 10 << 1 << 2 << web(0xFFFFCC);
-        QTest::newRow("safe 2,1") << 10 << 2 << 1 << web(0xFFCCFF);
-        QTest::newRow("safe 7,1") << 10 << 7 << 1 << web(0xCCFFFF);
-        QTest::newRow("safe 36,6") << 10 << 36 << 6 << web(0x000000);
-        QTest::newRow("safe 37,2") << 10 << 37 << 2 << web(0xCCCCCC);
-        QTest::newRow("safe 37,6") << 10 << 37 << 6 << web(0x000000);
-        QTest::newRow("grey 1,1") << 20 << 1 << 1 << web(0xFFFFFF);
-        QTest::newRow("grey 1,2") << 20 << 1 << 2 << web(0xFEFEFE);
-        QTest::newRow("grey 2,1") << 20 << 2 << 1 << web(0xF7F7F7);
-        QTest::newRow("grey 32,8") << 20 << 32 << 8 << web(0x000000);
-        QTest::newRow("names aliceblue") << 30 << 1 << 1 << web(0xF0F8FF);
-        QTest::newRow("names blue") << 30 << 1 << 10 << web(0x0000FF);
-        QTest::newRow("names teal") << 30 << 14 << 1 << web(0x008080);
-        QTest::newRow("names yellowgreen") << 30 << 14 << 10 << web(0x9ACD32);
-        QTest::newRow("system activeborder") << 40 << 1 << 1 << ColourOf(ResolveColour(0x8000000A));
-        QTest::newRow("system windowtext") << 40 << 7 << 4 << ColourOf(ResolveColour(0x80000008));
-    }
+    // Points in the middle of cells, with the cell steps safe 86 x 242, grey 99 x 181 and names
+    // 227 x 145 twips; then beside the greyscale's last column, where its darkest greys (7 to 0)
+    // draw a line 110 twips right of the column's left edge, and beyond it, where the box is clear.
     void cells()
     {
-        QFETCH(int, kind);
-        QFETCH(int, column);
-        QFETCH(int, row);
-        QFETCH(ColourValue, colour);
-        DrawPalette(m_picPalette, kind);
-        const PaletteGrid grid = GridOf(kind);
-        const int width = 3180 + (kind == SafePalette ? 10 : 0);
-        QCOMPARE(CellColour(column, row, width / grid.columns, 1455 / grid.rows), colour);
+        static constexpr int cells[][4] = {
+            {10, 43, 121, 0xFFFFFF},    {10, 43, 363, 0xFFFFCC},    {10, 129, 121, 0xFFCCFF},
+            {10, 559, 121, 0xCCFFFF},   {10, 3053, 1331, 0x000000}, {10, 3139, 363, 0xCCCCCC},
+            {20, 49, 90, 0xFFFFFF},     {20, 49, 271, 0xFEFEFE},    {20, 148, 90, 0xF7F7F7},
+            {20, 3118, 1357, 0x000000}, {20, 3179, 100, 0x070707},  {20, 3179, 1367, 0x000000},
+            {20, 3209, 100, 0x563412},  {30, 113, 72, 0xF0F8FF},    {30, 113, 1377, 0x0000FF},
+            {30, 3064, 72, 0x008080},   {30, 3064, 1377, 0x9ACD32}};
+        for (const auto &[kind, x, y, rgb] : cells) {
+            DrawPalette(m_picPalette, kind);
+            QCOMPARE(m_picPalette.Point(x, y), RgbColour(rgb >> 16, (rgb >> 8) & 255, rgb & 255));
+        }
     }
 
-    // The darkest greys draw a line beside the last column, 110 twips right of its cells' left.
-    void greyscaleDarkLine()
-    {
-        DrawPalette(m_picPalette, GreyPalette);
-        const int x = 31 * 99 + 110;
-        QCOMPARE(m_picPalette.Point(x, 7 * 181 + 100), RgbColour(0, 0, 0));
-        QCOMPARE(m_picPalette.Point(x, 100), RgbColour(7, 7, 7));
-        QCOMPARE(m_picPalette.Point(x + 30, 100), 0x123456);
-    }
-
-    void customPalette()
-    {
-        const ColourValue buttonFace = ColourOf(ResolveColour(0x8000000F));
-        const ColourValue greyText = ColourOf(ResolveColour(0x80000011));
-        for (int index = 0; index < Schema::SwatchCount; ++index)
-            DeleteValue(Schema::Swatch(index));
-        DrawPalette(m_picPalette, CustomPalette);
-        QCOMPARE(m_picPalette.Point(0, 0), greyText);
-        QCOMPARE(m_picPalette.Point(397 * 7 + 200, 181 * 7 + 90), buttonFace);
-
-        SaveValue(Schema::Swatch(5), 0x0066FF);
-        SaveValue(Schema::Swatch(63), QStringLiteral("not a number"));
-        DrawPalette(m_picPalette, CustomPalette);
-        const CellRectangle inner = CellRect(5);
-        QCOMPARE(m_picPalette.Point(inner.left, inner.top), RgbColour(255, 102, 0));
-        QCOMPARE(m_picPalette.Point(inner.right, inner.bottom), RgbColour(255, 102, 0));
-        // At 15 twips to the pixel the 15-twip inset is the cell's border, which stays.
-        QCOMPARE(m_picPalette.Point(0, 5 * 181), greyText);
-        QCOMPARE(m_picPalette.Point(397 * 7 + 200, 181 * 7 + 90), buttonFace);
-    }
-
-    void cellRect_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QList<int>>("rect"); // top, left, bottom, right
-        QTest::newRow("0") << 0 << QList<int>{15, 15, 166, 382};
-        QTest::newRow("5") << 5 << QList<int>{920, 15, 1071, 382};
-        QTest::newRow("8") << 8 << QList<int>{15, 412, 166, 779};
-        QTest::newRow("63") << 63 << QList<int>{1282, 2794, 1433, 3161};
-    }
-    void cellRect()
-    {
-        QFETCH(int, index);
-        QFETCH(QList<int>, rect);
-        const CellRectangle cell = CellRect(index);
-        QCOMPARE((QList<int>{cell.top, cell.left, cell.bottom, cell.right}), rect);
-    }
-
-    void otherKindsOnlyClear_data()
+    // Each pixel of the names and system palettes shows the cell a press on it names. The grid
+    // ends at the first pixel of the hit test's column 14 or 7 and row 10 or 4, at t twips to the
+    // pixel (14 x 227 - 10) / t and (10 x 145 - 5) / t rounded up, or (7 x 454 - 5) / t and
+    // (4 x 363 - 10) / t; the box is clear beyond.
+    void hitTestedPixels_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::newRow("0") << 0;
-        QTest::newRow("35") << 35;
-        QTest::newRow("60") << 60;
+        QTest::addColumn<QSize>("grid");
+        // Twips to the pixel, the names grid's size and the system grid's.
+        static constexpr int grids[][5] = {{15, 212, 97, 212, 97},
+                                           {12, 264, 121, 265, 121},
+                                           {10, 317, 145, 318, 145},
+                                           {8, 396, 181, 397, 181}};
+        for (const auto &[twips, namesWidth, namesHeight, systemWidth, systemHeight] : grids) {
+            if (twips == TwipsPerPixel()) {
+                QTest::addRow("names") << int(NamesPalette) << QSize(namesWidth, namesHeight);
+                QTest::addRow("system") << int(SystemPalette) << QSize(systemWidth, systemHeight);
+            }
+        }
+        QTest::addRow("any other kind only clears") << 35 << QSize();
     }
-    void otherKindsOnlyClear()
+    void hitTestedPixels()
     {
         QFETCH(int, kind);
-        DrawPalette(m_picPalette, SafePalette);
+        QFETCH(QSize, grid);
         DrawPalette(m_picPalette, kind);
-        QImage clear(m_picPalette.Image().size(), QImage::Format_RGB32);
-        clear.fill(QColor(0x56, 0x34, 0x12));
-        QCOMPARE(m_picPalette.Image(), clear);
+        const QList<ColourValue> cells = PaletteCellColours(kind);
+        int wrong = 0;
+        for (int y = 0; y < m_picPalette.height(); ++y) {
+            for (int x = 0; x < m_picPalette.width(); ++x) {
+                const int cell = PaletteHitTest(kind, m_picPalette, QPoint(x, y) * TwipsPerPixel());
+                const bool inGrid = QRect({}, grid).contains(x, y);
+                if (m_picPalette.PixelColour({x, y}) != (inGrid ? Shown(cells[cell]) : Back))
+                    ++wrong;
+            }
+        }
+        QCOMPARE(wrong, 0);
+    }
+
+    // A swatch shows its stored colour inset 15 twips (a pixel) in its cell, which keeps its
+    // border; a text where a number belongs is no colour, and its swatch is empty.
+    void customPalette()
+    {
+        SaveValue(Schema::Swatch(5), 0x0066FF);
+        SaveValue(Schema::ColoursKey, QStringLiteral("63"), QStringLiteral("255"), RegSz);
+        QCOMPARE(GetValue(Schema::ColoursKey, QStringLiteral("63"), {}), QVariant("255"));
+        DrawPalette(m_picPalette, CustomPalette);
+        QCOMPARE(m_picPalette.Point(15, 920), RgbColour(255, 102, 0)); // CellRect (5)
+        QCOMPARE(m_picPalette.Point(382, 1071), RgbColour(255, 102, 0));
+        QCOMPARE(m_picPalette.Point(0, 5 * 181), Shown(0x80000011));
+        QCOMPARE(m_picPalette.Point(2794, 1282), Shown(0x8000000F)); // CellRect (63)
+        const CellRectangle last = CellRect(63);
+        QCOMPARE((QList<int>{last.top, last.left, last.bottom, last.right}),
+                 (QList<int>{1282, 2794, 1433, 3161}));
     }
 };
 

@@ -14,112 +14,65 @@ class tst_SwatchHistory : public QObject
     PictureBox m_picMain;
     QLabel *m_upper = new QLabel(&m_picMain);
     QLabel *m_lower = new QLabel(&m_picMain);
-    std::unique_ptr<SwatchHistory> m_history;
-    std::unique_ptr<QSignalSpy> m_enabled;
-
-    // A picker: records what is current, then shows its colour.
-    void Pick(ColourValue colour)
-    {
-        Apply(Record);
-        SetCurrentColour(m_picMain, *m_upper, *m_lower, colour, 0, 0);
-    }
-    void Apply(HistoryAction action) { m_history->Apply(action, m_picMain, *m_upper, *m_lower); }
-    ColourValue Current() const { return ReadSwatchColour(m_picMain, 1); }
-    // Undo and Redo enabled after the last action.
-    QList<bool> Enabled() const
-    {
-        const QList<QVariant> last = m_enabled->last();
-        return {last[0].toBool(), last[1].toBool()};
-    }
 
 private slots:
-    void init()
+    void initTestCase() { m_picMain.resize(182, 74); }
+
+    // Actions: a number is a pick of that colour (its record first), =n that colour shown
+    // without a record, u undo and r redo. The colour starts as 0.
+    void stacks_data()
     {
-        m_picMain.resize(182, 74);
-        m_history = std::make_unique<SwatchHistory>();
-        m_enabled = std::make_unique<QSignalSpy>(m_history.get(), &SwatchHistory::EnabledChanged);
+        QTest::addColumn<QString>("actions");
+        QTest::addColumn<QList<ColourValue>>("shown"); // after each undo and redo
+        QTest::addColumn<QList<bool>>("enabled");      // undo and redo, at the end
+        const QString ten = QStringLiteral("1 2 3 4 5 6 7 8 9 10");
+        QTest::newRow("the first record") << "1" << QList<ColourValue>{} << QList{true, false};
+        QTest::newRow("its undo") << "1 u" << QList<ColourValue>{0} << QList{false, true};
+        QTest::newRow("the eleventh record is dropped")
+            << ten + " 11 u u u u u u u u u u" << QList<ColourValue>{9, 8, 7, 6, 5, 4, 3, 2, 1, 0}
+            << QList{false, true};
+        QTest::newRow("a record after an undo keeps the redo")
+            << "1 2 u 3 r u u" << QList<ColourValue>{1, 2, 3, 1} << QList{true, true};
+        QTest::newRow("undo with ten to redo moves nothing")
+            << ten + " u u u u u u u u u u 42 u =7 u"
+            << QList<ColourValue>{9, 8, 7, 6, 5, 4, 3, 2, 1, 0, 0, 0} << QList{true, true};
+        QTest::newRow("redo with ten to undo moves nothing")
+            << ten + " u 11 r r" << QList<ColourValue>{9, 10, 10} << QList{true, true};
+        QTest::newRow("empty stacks") << "u r" << QList<ColourValue>{0, 0} << QList{false, false};
+    }
+    void stacks()
+    {
+        QFETCH(QString, actions);
+        QFETCH(QList<ColourValue>, shown);
+        QFETCH(QList<bool>, enabled);
+        SwatchHistory history;
+        QSignalSpy enabling(&history, &SwatchHistory::EnabledChanged);
         SetCurrentColour(m_picMain, *m_upper, *m_lower, 0, 0, 0);
-    }
-
-    void firstRecordEnablesUndoOnly()
-    {
-        Pick(1);
-        QCOMPARE(Enabled(), (QList<bool>{true, false}));
-        Apply(Undo);
-        QCOMPARE(Current(), 0);
-        QCOMPARE(Enabled(), (QList<bool>{false, true}));
-    }
-
-    void eleventhRecordIsDropped()
-    {
-        for (int colour = 1; colour <= 11; ++colour)
-            Pick(colour);
-        QList<ColourValue> walkedBack;
-        for (int i = 0; i < 10; ++i) {
-            Apply(Undo);
-            walkedBack << Current();
+        QList<ColourValue> seen;
+        for (const QString &action : actions.split(' ')) {
+            if (action == "u" || action == "r") {
+                history.Apply(action == "u" ? Undo : Redo, m_picMain, *m_upper, *m_lower);
+                seen << ReadSwatchColour(m_picMain, 1);
+                continue;
+            }
+            const bool recorded = !action.startsWith('=');
+            if (recorded)
+                history.Apply(Record, m_picMain, *m_upper, *m_lower);
+            const ColourValue colour = action.mid(recorded ? 0 : 1).toInt();
+            SetCurrentColour(m_picMain, *m_upper, *m_lower, colour, 0, 0);
         }
-        // Colour 10 was current when the eleventh pick came; that record was dropped.
-        QCOMPARE(walkedBack, (QList<ColourValue>{9, 8, 7, 6, 5, 4, 3, 2, 1, 0}));
-        QCOMPARE(Enabled(), (QList<bool>{false, true}));
+        QCOMPARE(seen, shown);
+        QCOMPARE(enabling.last(), (QList<QVariant>{enabled[0], enabled[1]}));
     }
 
-    void recordAfterUndoKeepsRedo()
-    {
-        Pick(1);
-        Pick(2);
-        Apply(Undo); // shows 1, redo holds 2
-        Pick(3);     // records 1
-        Apply(Redo); // brings back 2 over 3
-        QCOMPARE(Current(), 2);
-        Apply(Undo);
-        QCOMPARE(Current(), 3);
-        Apply(Undo);
-        QCOMPARE(Current(), 1);
-    }
-
-    void undoWithFullRedoStackMovesNothing()
-    {
-        for (int colour = 1; colour <= 10; ++colour)
-            Pick(colour);
-        for (int i = 0; i < 10; ++i)
-            Apply(Undo); // redo now holds ten
-        Pick(42);        // records 0
-        Apply(Undo);
-        QCOMPARE(Current(), 0);
-        SetCurrentColour(m_picMain, *m_upper, *m_lower, 7, 0, 0);
-        Apply(Undo);
-        QCOMPARE(Current(), 0);
-        QCOMPARE(Enabled(), (QList<bool>{true, true}));
-    }
-
-    void redoWithFullUndoStackMovesNothing()
-    {
-        for (int colour = 1; colour <= 10; ++colour)
-            Pick(colour);
-        Apply(Undo); // shows 9, redo holds 10; undo holds 0 to 8
-        Pick(11);    // records 9: undo is full
-        Apply(Redo);
-        QCOMPARE(Current(), 10);
-        Apply(Redo);
-        QCOMPARE(Current(), 10);
-        QCOMPARE(Enabled(), (QList<bool>{true, true}));
-    }
-
-    void emptyStacksOnlyRefresh()
-    {
-        Apply(Undo);
-        Apply(Redo);
-        QCOMPARE(Current(), 0);
-        QCOMPARE(m_enabled->count(), 2);
-        QCOMPARE(Enabled(), (QList<bool>{false, false}));
-    }
-
+    // A colour brought back is shown without its name.
     void namedColourComesBackAsHex()
     {
+        SwatchHistory history;
         SetCurrentColour(m_picMain, *m_upper, *m_lower, RgbColour(255, 99, 71), 30, 132);
-        Pick(5);
-        Apply(Undo);
+        history.Apply(Record, m_picMain, *m_upper, *m_lower);
+        SetCurrentColour(m_picMain, *m_upper, *m_lower, 5, 0, 0);
+        history.Apply(Undo, m_picMain, *m_upper, *m_lower);
         QCOMPARE(m_upper->text(), QStringLiteral("FF6347"));
     }
 };
