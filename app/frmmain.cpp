@@ -184,7 +184,8 @@ void frmMain::Form_Load()
 }
 
 // The window goes where it was last closed, or in the middle of the screen on a first start. A
-// place on no screen at all (a screen since unplugged) counts as none.
+// stored coordinate that puts the window beside, above or below every screen (a screen since
+// unplugged) is centred instead; the other one stays, and so does a place partly off the screen.
 void frmMain::PlaceWindow()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -196,14 +197,20 @@ void frmMain::PlaceWindow()
     const auto pixels = [](const QVariant &twips) {
         return TwipsToPixels(qRound(twips.toDouble()));
     };
-    QPoint place(pixels(GetValue(Schema::Left, centredLeft)),
-                 pixels(GetValue(Schema::Top, centredTop)));
-    bool onScreen = false;
-    for (const QScreen *each : QGuiApplication::screens())
-        onScreen = onScreen || each->geometry().intersects(QRect(place, size()));
-    if (!onScreen)
-        place = QPoint(pixels(centredLeft), pixels(centredTop));
-    move(place);
+    QRect place(QPoint(pixels(GetValue(Schema::Left, centredLeft)),
+                       pixels(GetValue(Schema::Top, centredTop))),
+                size());
+    bool across = false, down = false;
+    for (const QScreen *each : QGuiApplication::screens()) {
+        const QRect shown = each->geometry();
+        across = across || (place.left() <= shown.right() && shown.left() <= place.right());
+        down = down || (place.top() <= shown.bottom() && shown.top() <= place.bottom());
+    }
+    if (!across)
+        place.moveLeft(pixels(centredLeft));
+    if (!down)
+        place.moveTop(pixels(centredTop));
+    move(place.topLeft());
 }
 
 void frmMain::Form_Resize()

@@ -140,7 +140,8 @@ private slots:
                                                        : RgbColour(255, 255, 255));
     }
 
-    // The stored place in twips, on the 800 x 800 screen of the tests.
+    // The stored place in twips, on the 800 x 800 screen of the tests: a coordinate that puts
+    // the window beside, above or below the screen is centred, the other one kept.
     void place_data()
     {
         QTest::addColumn<Values>("stored");
@@ -151,6 +152,9 @@ private slots:
         QTest::newRow("first start") << Values{} << QPoint(Centred, Centred);
         QTest::newRow("stored") << at(1500, 3000) << QPoint(100, 200);
         QTest::newRow("200 twips beyond the left edge") << at(-200, 3000) << QPoint(-13, 200);
+        QTest::newRow("right of the screen") << at(12000, 3000) << QPoint(Centred, 200);
+        QTest::newRow("below the screen") << at(1500, 12000) << QPoint(100, Centred);
+        QTest::newRow("above the screen") << at(1500, -20000) << QPoint(100, Centred);
         QTest::newRow("off both ways") << at(-20000, 20000) << QPoint(Centred, Centred);
     }
     void place()
