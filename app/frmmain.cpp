@@ -43,18 +43,59 @@ QLabel *NewLabel(QWidget *parent, const char *name, const QString &accessibleNam
     return label;
 }
 
-// A caption or readout of the finder frame at its place, as wide as its text may become: the
-// widest readouts are a fraction and a coordinate left of the primary screen.
+// A caption or readout of the finder frame at its place.
 QLabel *FinderLabel(QWidget *frame, const char *name, const QString &accessibleName, int left,
                     int top, const QString &text = {})
 {
     QLabel *label = NewLabel(frame, name, accessibleName, text);
     MoveTwips(label, left, top);
-    const QString widest = !text.isEmpty()                          ? text
-                           : QByteArrayView(name).endsWith("Coord") ? QStringLiteral("-00000")
-                                                                    : QStringLiteral("0.000");
-    label->resize(label->fontMetrics().horizontalAdvance(widest) + 2, label->sizeHint().height());
     return label;
+}
+
+// The widest text a caption or readout of the finder frame shows: a coordinate left of the
+// primary screen, a value, a fraction, a whole percentage.
+QString WidestFinderText(const QLabel *label)
+{
+    const QString name = label->objectName();
+    return name.endsWith(QLatin1String("Coord"))     ? QStringLiteral("-0000")
+           : name.endsWith(QLatin1String("Val"))     ? QStringLiteral("255")
+           : name.endsWith(QLatin1String("Float"))   ? QStringLiteral("0.000")
+           : name.endsWith(QLatin1String("Percent")) ? QStringLiteral("100%")
+                                                     : label->text();
+}
+
+// The frame's columns were placed for a smaller font than desktops use: its captions and
+// readouts take the largest font, from the frame's own down by half points, at which the widest
+// text of every column ends a space before the next column or the frame's edge.
+void FitFinderTexts(QGroupBox *frame)
+{
+    const QList<QLabel *> labels = frame->findChildren<QLabel *>();
+    const auto limit = [&](const QLabel *label) {
+        int limit = frame->width() - 1; // the frame's line
+        for (const QLabel *other : labels) {
+            if (other->y() == label->y() && other->x() > label->x())
+                limit = std::min(limit, other->x());
+        }
+        return limit;
+    };
+    QFont font = frame->font();
+    const auto fits = [&] {
+        const QFontMetrics metrics(font);
+        return std::ranges::all_of(labels, [&](const QLabel *label) {
+            return label->x() + metrics.horizontalAdvance(WidestFinderText(label) + ' ') <=
+                   limit(label);
+        });
+    };
+    while (!fits() && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    // Each label as wide as its widest text and as high as a line of the frame's own font, its
+    // text centred in that: a row's texts share their baseline, where the larger font's would be.
+    const QFontMetrics metrics(font);
+    const int height = QFontMetrics(frame->font()).height();
+    for (QLabel *label : labels) {
+        label->setFont(font);
+        label->resize(metrics.horizontalAdvance(WidestFinderText(label)) + 2, height);
+    }
 }
 
 } // namespace
@@ -126,6 +167,7 @@ void frmMain::CreateControls()
     lblRedPercent = FinderLabel(fraFinder, "lblRedPercent", tr("Red percentage"), 1320, 615);
     lblGreenPercent = FinderLabel(fraFinder, "lblGreenPercent", tr("Green percentage"), 1320, 855);
     lblBluePercent = FinderLabel(fraFinder, "lblBluePercent", tr("Blue percentage"), 1320, 1110);
+    FitFinderTexts(fraFinder);
     CreateFinder();
 
     picPalette = new PictureBox(client);

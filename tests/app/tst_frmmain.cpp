@@ -209,6 +209,30 @@ private slots:
         QCOMPARE(window.stbMain->geometry().bottom() + 1, toolbar + statusBar + clientHeight);
     }
 
+    // Every readout of the finder, at its widest, ends a space before the next column or the
+    // frame's edge.
+    void textsFit()
+    {
+        frmMain window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QGroupBox *frame = window.fraFinder;
+        const std::tuple<const char *, const char *, const char *> readouts[] = {
+            {"lblXCoord", "-0000", "lblY"},
+            {"lblYCoord", "-0000", nullptr},
+            {"lblRedVal", "255", "lblRedFloat"},
+            {"lblGreenFloat", "0.502", "lblGreenPercent"},
+            {"lblBluePercent", "100%", nullptr}};
+        for (const auto &[name, widest, next] : readouts) {
+            const auto *label = frame->findChild<QLabel *>(name);
+            const int text = label->fontMetrics().horizontalAdvance(widest);
+            const int end = label->x() + text + label->fontMetrics().horizontalAdvance(' ');
+            QVERIFY2(label->width() >= text, name);
+            QVERIFY2(end <= (next ? frame->findChild<QLabel *>(next)->x() : frame->width() - 1),
+                     name);
+        }
+    }
+
     // Toolbar buttons, and View items (negative), one after the other: after each, the status
     // text, a star where the palette was drawn again, the copy switches and panel 2.
     void commands()
