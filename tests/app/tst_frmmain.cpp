@@ -210,7 +210,7 @@ private slots:
     }
 
     // Every readout of the finder, at its widest, ends a space before the next column or the
-    // frame's edge.
+    // frame's edge. Status panel 1 holds the usual messages whole, panels 2 and 3 their letters.
     void textsFit()
     {
         frmMain window;
@@ -230,6 +230,16 @@ private slots:
             QVERIFY2(label->width() >= text, name);
             QVERIFY2(end <= (next ? frame->findChild<QLabel *>(next)->x() : frame->width() - 1),
                      name);
+        }
+        const std::pair<int, const char *> messages[] = {{1, "Now not using quotes"},
+                                                         {1, "Now not including tag"},
+                                                         {1, "Hover is now FF6600"},
+                                                         {2, "NAME"},
+                                                         {3, "INST"}};
+        for (const auto &[panel, text] : messages) {
+            const QLabel *label = window.stbPanel[panel];
+            QVERIFY2(label->fontMetrics().horizontalAdvance(text) <= label->contentsRect().width(),
+                     text);
         }
     }
 
