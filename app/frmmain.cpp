@@ -1,5 +1,6 @@
 #include "app/frmmain.h"
 
+#include "app/help.h"
 #include "app/mainlayout.h"
 #include "core/currentcolour.h"
 #include "core/picturebox.h"
@@ -115,6 +116,9 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
         mnuColour[70]->setEnabled(undo);
         mnuColour[80]->setEnabled(redo);
     });
+    // F1 opens the manual from every window of the program, the main window's menu item only
+    // showing the key.
+    new HelpKey([this] { ShowManual(); }, this);
     Form_Resize();
     Form_Load();
 }

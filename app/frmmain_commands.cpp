@@ -162,11 +162,10 @@ void frmMain::CreateMenus()
         mnuOptions[index]->setCheckable(true);
 
     const auto help = [this](int index) { mnuHelp_Click(index); };
-    mnuHelp = AddItems(menus[3],
-                       {{10, "&Contents and Index", QKeySequence(Qt::Key_F1)},
-                        {20, "-", {}},
-                        {30, "&About Tarvo Pigmenta...", {}}},
-                       help);
+    mnuHelp = AddItems(
+        menus[3],
+        {{10, "&Contents and Index", {}}, {20, "-", {}}, {30, "&About Tarvo Pigmenta...", {}}},
+        help);
 }
 
 void frmMain::CreateToolbar()

@@ -295,7 +295,7 @@ private slots:
         QVERIFY(!window.mnuColour[70]->isEnabled());
     }
 
-    // Where the manual cannot be shown, the status text says why.
+    // Where the manual cannot be shown, the status text says why, and where the manual is.
     void help()
     {
         const QDir folder(QCoreApplication::applicationDirPath());
@@ -308,7 +308,8 @@ private slots:
         QVERIFY(manual.open(QIODevice::WriteOnly));
         manual.close();
         window.mnuHelp[10]->trigger();
-        QCOMPARE(Panel(window, 1), QStringLiteral("No program could open the manual"));
+        QCOMPARE(Panel(window, 1), "No program could open the manual at " +
+                                       QDir::toNativeSeparators(manual.fileName()));
         manual.remove();
     }
 

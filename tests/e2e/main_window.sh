@@ -1,12 +1,19 @@
 #!/bin/bash
 # The program as a person uses it: started with a prepared settings file, a copy by its
-# shortcut read from the X clipboard, a view part and a copy switch toggled by their keys, closed
-# with Colour > Exit; then the settings file it wrote.
+# shortcut read from the X clipboard, a view part and a copy switch toggled by their keys, the
+# manual by F1 from three windows, closed with Colour > Exit; then the settings file it wrote.
 program=$1
 source "$(dirname "$0")/xsession.sh"
 
+# The desktop's opener, recording what it is handed.
+mkdir -p "$work/bin"
+printf '#!/bin/sh\necho "$1" >>"%s"\n' "$work/opened" >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+touch "$work/opened"
+opened_times() { (($(wc -l <"$work/opened") == $1)); }
+
 write_settings '"Splash"=dword:00000000' '"Copy"=dword:0000004a' '"View"=dword:00000007'
-start_program
+PATH=$work/bin:$PATH start_program
 
 xdotool key --delay 50 ctrl+Insert
 until_true 5 clipboard_is '"#FF6600"' || fail "the true colour was not copied"
@@ -32,6 +39,26 @@ visible_in_place() {
 }
 until_true 5 visible_in_place || fail "Always On Top moved or hid the window"
 
+# F1 opens the manual from every window: the main window, Enter Colour's box, the preview.
+xdotool key F1
+until_true 5 opened_times 1 || fail "F1 did not open the manual"
+xdotool key F9
+entry=$(find_window 'Enter Colour') || fail "F9 did not open Enter Colour"
+xdotool windowfocus --sync "$entry"
+xdotool key F1
+until_true 5 opened_times 2 || fail "F1 in Enter Colour did not open the manual"
+xdotool type --delay 50 ff6600
+xdotool key Return
+xdotool windowfocus --sync "$window"
+xdotool key F11
+preview_shown() { (($(xdotool search --onlyvisible --classname '^pigmenta$' | wc -l) == 2)); }
+until_true 5 preview_shown || fail "F11 did not show the preview"
+xdotool key F1
+until_true 5 opened_times 3 || fail "F1 in the preview did not open the manual"
+manual="file://$(cd "$(dirname "$program")" && pwd)/help/index.html"
+[[ $(sort -u "$work/opened") == "$manual" ]] || fail "F1 opened $(sort -u "$work/opened")"
+
+xdotool windowfocus --sync "$window"
 exit_by_menu "$pid"
 wait "$pid" || fail "the program ended with status $?"
 
