@@ -183,8 +183,9 @@ void frmMain::CreateControls()
 
 void frmMain::Form_Load()
 {
-    // The help item shows its key at its right edge.
-    mnuHelp[10]->setText(tr("Contents And Index") + QLatin1Char('\t') + QStringLiteral("F1"));
+    // The help item shows its key at its right edge. It keeps C as its access key, which a menu
+    // here takes only from a marked letter.
+    mnuHelp[10]->setText(tr("&Contents And Index") + QLatin1Char('\t') + QStringLiteral("F1"));
 
     CentreInContainer(*picMain, *lblHexName[0], CentreAcross | CentreAbove);
     CentreInContainer(*picMain, *lblHexName[1], CentreAcross | CentreBelow);
