@@ -1,5 +1,6 @@
 #include "app/frmmain.h"
 
+#include "app/help.h"
 #include "app/mainlayout.h"
 #include "core/currentcolour.h"
 #include "core/picturebox.h"
@@ -43,18 +44,59 @@ QLabel *NewLabel(QWidget *parent, const char *name, const QString &accessibleNam
     return label;
 }
 
-// A caption or readout of the finder frame at its place, as wide as its text may become: the
-// widest readouts are a fraction and a coordinate left of the primary screen.
+// A caption or readout of the finder frame at its place.
 QLabel *FinderLabel(QWidget *frame, const char *name, const QString &accessibleName, int left,
                     int top, const QString &text = {})
 {
     QLabel *label = NewLabel(frame, name, accessibleName, text);
     MoveTwips(label, left, top);
-    const QString widest = !text.isEmpty()                          ? text
-                           : QByteArrayView(name).endsWith("Coord") ? QStringLiteral("-00000")
-                                                                    : QStringLiteral("0.000");
-    label->resize(label->fontMetrics().horizontalAdvance(widest) + 2, label->sizeHint().height());
     return label;
+}
+
+// The widest text a caption or readout of the finder frame shows: a coordinate left of the
+// primary screen, a value, a fraction, a whole percentage.
+QString WidestFinderText(const QLabel *label)
+{
+    const QString name = label->objectName();
+    return name.endsWith(QLatin1String("Coord"))     ? QStringLiteral("-0000")
+           : name.endsWith(QLatin1String("Val"))     ? QStringLiteral("255")
+           : name.endsWith(QLatin1String("Float"))   ? QStringLiteral("0.000")
+           : name.endsWith(QLatin1String("Percent")) ? QStringLiteral("100%")
+                                                     : label->text();
+}
+
+// The frame's columns were placed for a smaller font than desktops use: its captions and
+// readouts take the largest font, from the frame's own down by half points, at which the widest
+// text of every column ends a space before the next column or the frame's edge.
+void FitFinderTexts(QGroupBox *frame)
+{
+    const QList<QLabel *> labels = frame->findChildren<QLabel *>();
+    const auto limit = [&](const QLabel *label) {
+        int limit = frame->width() - 1; // the frame's line
+        for (const QLabel *other : labels) {
+            if (other->y() == label->y() && other->x() > label->x())
+                limit = std::min(limit, other->x());
+        }
+        return limit;
+    };
+    QFont font = frame->font();
+    const auto fits = [&] {
+        const QFontMetrics metrics(font);
+        return std::ranges::all_of(labels, [&](const QLabel *label) {
+            return label->x() + metrics.horizontalAdvance(WidestFinderText(label) + ' ') <=
+                   limit(label);
+        });
+    };
+    while (!fits() && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    // Each label as wide as its widest text and as high as a line of the frame's own font, its
+    // text centred in that: a row's texts share their baseline, where the larger font's would be.
+    const QFontMetrics metrics(font);
+    const int height = QFontMetrics(frame->font()).height();
+    for (QLabel *label : labels) {
+        label->setFont(font);
+        label->resize(metrics.horizontalAdvance(WidestFinderText(label)) + 2, height);
+    }
 }
 
 } // namespace
@@ -74,6 +116,9 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
         mnuColour[70]->setEnabled(undo);
         mnuColour[80]->setEnabled(redo);
     });
+    // F1 opens the manual from every window of the program, the main window's menu item only
+    // showing the key.
+    new HelpKey([this] { ShowManual(); }, this);
     Form_Resize();
     Form_Load();
 }
@@ -126,6 +171,7 @@ void frmMain::CreateControls()
     lblRedPercent = FinderLabel(fraFinder, "lblRedPercent", tr("Red percentage"), 1320, 615);
     lblGreenPercent = FinderLabel(fraFinder, "lblGreenPercent", tr("Green percentage"), 1320, 855);
     lblBluePercent = FinderLabel(fraFinder, "lblBluePercent", tr("Blue percentage"), 1320, 1110);
+    FitFinderTexts(fraFinder);
     CreateFinder();
 
     picPalette = new PictureBox(client);
@@ -137,8 +183,9 @@ void frmMain::CreateControls()
 
 void frmMain::Form_Load()
 {
-    // The help item shows its key at its right edge.
-    mnuHelp[10]->setText(tr("Contents And Index") + QLatin1Char('\t') + QStringLiteral("F1"));
+    // The help item shows its key at its right edge. It keeps C as its access key, which a menu
+    // here takes only from a marked letter.
+    mnuHelp[10]->setText(tr("&Contents And Index") + QLatin1Char('\t') + QStringLiteral("F1"));
 
     CentreInContainer(*picMain, *lblHexName[0], CentreAcross | CentreAbove);
     CentreInContainer(*picMain, *lblHexName[1], CentreAcross | CentreBelow);
@@ -184,7 +231,8 @@ void frmMain::Form_Load()
 }
 
 // The window goes where it was last closed, or in the middle of the screen on a first start. A
-// place on no screen at all (a screen since unplugged) counts as none.
+// stored coordinate that puts the window beside, above or below every screen (a screen since
+// unplugged) is centred instead; the other one stays, and so does a place partly off the screen.
 void frmMain::PlaceWindow()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -196,14 +244,20 @@ void frmMain::PlaceWindow()
     const auto pixels = [](const QVariant &twips) {
         return TwipsToPixels(qRound(twips.toDouble()));
     };
-    QPoint place(pixels(GetValue(Schema::Left, centredLeft)),
-                 pixels(GetValue(Schema::Top, centredTop)));
-    bool onScreen = false;
-    for (const QScreen *each : QGuiApplication::screens())
-        onScreen = onScreen || each->geometry().intersects(QRect(place, size()));
-    if (!onScreen)
-        place = QPoint(pixels(centredLeft), pixels(centredTop));
-    move(place);
+    QRect place(QPoint(pixels(GetValue(Schema::Left, centredLeft)),
+                       pixels(GetValue(Schema::Top, centredTop))),
+                size());
+    bool across = false, down = false;
+    for (const QScreen *each : QGuiApplication::screens()) {
+        const QRect shown = each->geometry();
+        across = across || (place.left() <= shown.right() && shown.left() <= place.right());
+        down = down || (place.top() <= shown.bottom() && shown.top() <= place.bottom());
+    }
+    if (!across)
+        place.moveLeft(pixels(centredLeft));
+    if (!down)
+        place.moveTop(pixels(centredTop));
+    move(place.topLeft());
 }
 
 void frmMain::Form_Resize()

@@ -18,14 +18,15 @@
 #include "settings/strings.h"
 
 #include <QActionGroup>
-#include <QEvent>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolTip>
 #include <QWindow>
 
 namespace {
@@ -161,11 +162,10 @@ void frmMain::CreateMenus()
         mnuOptions[index]->setCheckable(true);
 
     const auto help = [this](int index) { mnuHelp_Click(index); };
-    mnuHelp = AddItems(menus[3],
-                       {{10, "&Contents and Index", QKeySequence(Qt::Key_F1)},
-                        {20, "-", {}},
-                        {30, "&About Tarvo Pigmenta...", {}}},
-                       help);
+    mnuHelp = AddItems(
+        menus[3],
+        {{10, "&Contents and Index", {}}, {20, "-", {}}, {30, "&About Tarvo Pigmenta...", {}}},
+        help);
 }
 
 void frmMain::CreateToolbar()
@@ -240,8 +240,11 @@ void frmMain::CreateStatusBar()
     }
     stbPanel[0] = nullptr;
     stbMain->addWidget(stbPanel[1], 1);
-    // Panels 2 and 3 hold four letters at most.
-    const int narrow = stbPanel[2]->fontMetrics().horizontalAdvance(QStringLiteral("WWWW"));
+    // Panels 2 and 3 are as wide as the widest short name or "INST", so that panel 1 keeps the
+    // rest of the narrow bar for its messages.
+    int narrow = 0;
+    for (int id : {111, 116, 117, 118, 119, 120})
+        narrow = std::max(narrow, stbPanel[2]->fontMetrics().horizontalAdvance(LoadResString(id)));
     for (int panel : {2, 3}) {
         stbPanel[panel]->setFixedWidth(narrow);
         stbPanel[panel]->setAlignment(Qt::AlignCenter);
@@ -253,6 +256,15 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (FinderEvent(watched, event) || PaletteEvent(watched, event))
         return true;
+    if (watched == stbPanel[1] && event->type() == QEvent::ToolTip) {
+        // A message too long for the panel shows whole in its tooltip.
+        QLabel *panel = stbPanel[1];
+        const bool cut =
+            panel->fontMetrics().horizontalAdvance(panel->text()) > panel->contentsRect().width();
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(),
+                           cut ? panel->text() : QString(), panel);
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonDblClick) {
         for (int panel = 1; panel <= 3; ++panel) {
             if (watched == stbPanel[panel])

@@ -1,15 +1,13 @@
 #include "app/frmmain.h"
-#include "app/mainlayout.h"
 #include "core/currentcolour.h"
 #include "core/picturebox.h"
 #include "core/prompts.h"
 #include "core/systemcolours.h"
-#include "settings/backend_file.h"
 #include "settings/schema.h"
 #include "tests/freshsettings.h"
 
+#include <QActionGroup>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,23 +16,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
-#include <QWindow>
+#include <numeric>
 
-// Answers the colour dialog as the test says, and counts the questions.
+// Answers the colour dialog and the import's question as the test says.
 class ScriptedPrompts final : public Prompts
 {
 public:
     std::optional<ColourValue> colour;
-    int asked = 0;
-
-    std::optional<ColourValue> ChooseColour(QWidget *, ColourValue) override
-    {
-        ++asked;
-        return colour;
-    }
-
     bool yes = false;
     QStringList questions; // title, text
+
+    std::optional<ColourValue> ChooseColour(QWidget *, ColourValue) override { return colour; }
     bool Confirm(QWidget *, const QString &title, const QString &text) override
     {
         questions << title << text;
@@ -43,31 +35,16 @@ public:
     void Warn(QWidget *, const QString &, const QString &) override {}
     void RunModal(QDialog &) override {}
     void Beep() override {}
-    std::optional<QString> font;
-    std::optional<QString> ChooseFont(QWidget *, const QString &) override { return font; }
+    std::optional<QString> ChooseFont(QWidget *, const QString &) override { return {}; }
 };
 
-// Takes the URLs the desktop would open.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
-
-using Values = QList<QPair<const SettingsValue *, QVariant>>;
+// Values stored before the window loads.
+using Values = QList<std::pair<SettingsValue, QVariant>>;
 Q_DECLARE_METATYPE(Values)
-
-// The earlier release's tree: its settings and custom colours as the test gives them.
-struct OldRelease
-{
-    std::optional<int> alwaysOnTop, splash, copyAs, colour;
-    QMap<int, ColourValue> customColours; // by number, 1 to 30
-};
-Q_DECLARE_METATYPE(OldRelease)
 using Swatches = QMap<int, ColourValue>;
+
+// A coordinate of the window's place that is centred on the screen.
+constexpr int Centred = INT_MIN;
 
 // The main window driven through its load, commands and unload, with the settings file in a
 // folder of its own.
@@ -78,422 +55,267 @@ class tst_frmMain : public QObject
     QTemporaryDir m_dir;
     ScriptedPrompts m_prompts;
 
-    QString FilePath() const { return m_dir.filePath("registry.reg"); }
-
     static QString Panel(const frmMain &window, int panel)
     {
         return window.stbPanel[panel]->text();
     }
 
-    // The palette item that carries the radio mark, 0 for none, -1 for more than one.
+    // The palette item that carries the radio mark, 0 for none.
     static int MarkedPalette(const frmMain &window)
     {
-        int marked = 0;
-        for (int index = 10; index <= 50; index += 10) {
-            if (window.mnuView[index]->isChecked())
-                marked = marked ? -1 : index;
-        }
-        return marked;
+        return window.mnuView.key(window.mnuView[10]->actionGroup()->checkedAction(), 0);
     }
 
-    static int TwipsTop(const QWidget *control) { return control->y() * 15; }
+    static void Store(const Values &values)
+    {
+        for (const auto &[value, data] : values) {
+            CreateKey(value.key);
+            SaveValue(value, data);
+        }
+    }
 
 private slots:
-    static void StoreOldRelease(const OldRelease &old)
-    {
-        CreateKey(Schema::OldCopyAs.key);
-        CreateKey(Schema::OldCustomColour(1).key);
-        const std::pair<const SettingsValue &, std::optional<int>> values[] = {
-            {Schema::OldAlwaysOnTop, old.alwaysOnTop},
-            {Schema::OldShowSplash, old.splash},
-            {Schema::OldCopyAs, old.copyAs},
-            {Schema::OldColour, old.colour}};
-        for (const auto &[value, stored] : values)
-            if (stored)
-                SaveValue(value, *stored);
-        for (auto c = old.customColours.cbegin(); c != old.customColours.cend(); ++c)
-            SaveValue(Schema::OldCustomColour(c.key()), c.value());
-    }
-
     void init()
     {
-        UseFreshSettings(FilePath());
+        UseFreshSettings(m_dir.filePath("registry.reg"));
         SetPrompts(&m_prompts);
         m_prompts = {};
     }
 
+    // After the load: the palette (marked in the View menu), status panels 2 and 3 ("-" for
+    // empty), the parts shown (View bits), Always On Top (menu and window), the hex captions.
     void load_data()
     {
         QTest::addColumn<Values>("stored");
-        QTest::addColumn<int>("palette");
-        QTest::addColumn<QStringList>("panels"); // 2 and 3
-        QTest::addColumn<QStringList>("viewCaptions");
-        QTest::addColumn<bool>("onTop");
-        QTest::addColumn<bool>("instantChecked");
-        QTest::newRow("clean machine")
-            << Values{} << 10 << QStringList{"SAFE", ""}
-            << QStringList{"Hide &Toolbar", "Hide Status&bar", "Hide &Palette"} << false << false;
-        QTest::newRow("view 0") << Values{{&Schema::View, 0}} << 10 << QStringList{"SAFE", ""}
-                                << QStringList{"Show &Toolbar", "Show Status&bar", "Show &Palette"}
-                                << false << false;
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("clean machine") << Values{} << "10 SAFE - 7 0 000000 000000";
+        QTest::newRow("view 0") << Values{{Schema::View, 0}} << "10 SAFE - 0 0 000000 000000";
         QTest::newRow("system palette")
-            << Values{{&Schema::View, 7}, {&Schema::Palette, 40}} << 40 << QStringList{"SYS", ""}
-            << QStringList{"Hide &Toolbar", "Hide Status&bar", "Hide &Palette"} << false << false;
+            << Values{{Schema::View, 7}, {Schema::Palette, 40}} << "40 SYS - 7 0 000000 000000";
         QTest::newRow("always on top, instant copy")
-            << Values{{&Schema::AlwaysOnTop, -1}, {&Schema::Copy, 75}, {&Schema::View, 5}} << 10
-            << QStringList{"SAFE", "INST"}
-            << QStringList{"Hide &Toolbar", "Show Status&bar", "Hide &Palette"} << true << true;
+            << Values{{Schema::AlwaysOnTop, -1}, {Schema::Copy, 75}, {Schema::View, 5}}
+            << "10 SAFE INST 5 1 000000 000000";
         QTest::newRow("no such palette")
-            << Values{{&Schema::Palette, 35}} << 10 << QStringList{"SAFE", ""}
-            << QStringList{"Hide &Toolbar", "Hide Status&bar", "Hide &Palette"} << false << false;
+            << Values{{Schema::Palette, 35}} << "10 SAFE - 7 0 000000 000000";
+        // The safe colour is shown as stored, not worked out from the true colour.
+        QTest::newRow("stored colours") << Values{{Schema::TrueColour, RgbColour(0, 112, 0)},
+                                                  {Schema::SafeColour, RgbColour(1, 2, 3)}}
+                                        << "10 SAFE - 7 0 007000 010203";
     }
     void load()
     {
         QFETCH(Values, stored);
-        QFETCH(int, palette);
-        QFETCH(QStringList, panels);
-        QFETCH(QStringList, viewCaptions);
-        QFETCH(bool, onTop);
-        QFETCH(bool, instantChecked);
-        for (const auto &[value, data] : stored)
-            SaveValue(*value, data);
+        QFETCH(QString, shown);
+        Store(stored);
         frmMain window;
-        QCOMPARE(window.Settings.currentPalette, palette);
-        QCOMPARE(MarkedPalette(window), palette);
-        QCOMPARE((QStringList{Panel(window, 2), Panel(window, 3)}), panels);
-        QCOMPARE((QStringList{window.mnuView[70]->text(), window.mnuView[80]->text(),
-                              window.mnuView[90]->text()}),
-                 viewCaptions);
-        QCOMPARE(window.tlbMain->isHidden(), viewCaptions[0].startsWith("Show"));
-        QCOMPARE(window.stbMain->isHidden(), viewCaptions[1].startsWith("Show"));
-        QCOMPARE(window.picPalette->isHidden(), viewCaptions[2].startsWith("Show"));
-        QCOMPARE(window.mnuOptions[40]->isChecked(), onTop);
+        // Each part's View item offers to do what it has not: hide a part shown, show one hidden.
+        int view = 0;
+        const std::pair<const QWidget *, QString> parts[] = {{window.tlbMain, "&Toolbar"},
+                                                             {window.stbMain, "Status&bar"},
+                                                             {window.picPalette, "&Palette"}};
+        for (int i = 0; i < 3; ++i) {
+            const auto &[part, caption] = parts[i];
+            view |= part->isHidden() ? 0 : 1 << i;
+            QCOMPARE(window.mnuView[70 + 10 * i]->text(),
+                     (part->isHidden() ? "Show " : "Hide ") + caption);
+        }
+        const bool onTop = window.mnuOptions[40]->isChecked();
         QCOMPARE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
-        QCOMPARE(window.mnuOptions[20]->isChecked(), instantChecked);
-        QCOMPARE(window.mnuOptions[50]->isChecked(), true);
+        QCOMPARE(window.Settings.currentPalette, MarkedPalette(window));
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
+                     .arg(QString::number(MarkedPalette(window)), Panel(window, 2),
+                          Panel(window, 3).isEmpty() ? "-" : Panel(window, 3),
+                          QString::number(view), QString::number(onTop),
+                          window.lblHexName[0]->text(), window.lblHexName[1]->text()),
+                 shown);
+        QCOMPARE(window.mnuOptions[20]->isChecked(), Panel(window, 3) == "INST");
+        QVERIFY(window.mnuOptions[50]->isChecked());
         QVERIFY(!window.mnuOptions[70]->isEnabled());
         QVERIFY(!window.mnuColour[70]->isEnabled());
         QVERIFY(!window.mnuColour[80]->isEnabled());
-        QCOMPARE(window.mnuHelp[10]->text(), QStringLiteral("Contents And Index\tF1"));
-        QCOMPARE(window.lblHexName[0]->text(), QStringLiteral("000000"));
+        QCOMPARE(window.mnuHelp[10]->text(), QStringLiteral("&Contents And Index\tF1"));
         // The palette of the load is drawn: its first cell.
-        const ColourValue firstCell =
-            palette == 40 ? ColourOf(ResolveColour(0x8000000A)) : RgbColour(255, 255, 255);
-        QCOMPARE(window.picPalette->Point(30, 30), firstCell);
+        QCOMPARE(window.picPalette->Point(30, 30), window.Settings.currentPalette == 40
+                                                       ? ColourOf(ResolveColour(0x8000000A))
+                                                       : RgbColour(255, 255, 255));
     }
 
-    void firstStartIsCentred()
+    // The stored place in twips, on the 800 x 800 screen of the tests: a coordinate that puts
+    // the window beside, above or below the screen is centred, the other one kept.
+    void place_data()
     {
-        frmMain window;
-        const QSize screen = QGuiApplication::primaryScreen()->geometry().size() * 15;
-        QCOMPARE(window.pos(), QPoint((screen.width() / 2 - window.width() * 15 / 2) / 15,
-                                      (screen.height() / 2 - window.height() * 15 / 2) / 15));
+        QTest::addColumn<Values>("stored");
+        QTest::addColumn<QPoint>("place");
+        const auto at = [](int left, int top) {
+            return Values{{Schema::Left, left}, {Schema::Top, top}};
+        };
+        QTest::newRow("first start") << Values{} << QPoint(Centred, Centred);
+        QTest::newRow("stored") << at(1500, 3000) << QPoint(100, 200);
+        QTest::newRow("200 twips beyond the left edge") << at(-200, 3000) << QPoint(-13, 200);
+        QTest::newRow("right of the screen") << at(12000, 3000) << QPoint(Centred, 200);
+        QTest::newRow("below the screen") << at(1500, 12000) << QPoint(100, Centred);
+        QTest::newRow("above the screen") << at(1500, -20000) << QPoint(100, Centred);
+        QTest::newRow("off both ways") << at(-20000, 20000) << QPoint(Centred, Centred);
     }
-
-    void storedPlaceAndColours()
+    void place()
     {
-        SaveValue(Schema::Left, 1500);
-        SaveValue(Schema::Top, 3000);
-        SaveValue(Schema::TrueColour, RgbColour(0, 112, 0));
-        SaveValue(Schema::SafeColour, RgbColour(1, 2, 3));
-        CreateKey(Schema::OldProgramKey);
+        QFETCH(Values, stored);
+        QFETCH(QPoint, place);
+        Store(stored);
         frmMain window;
-        QCOMPARE(window.pos(), QPoint(100, 200));
-        QCOMPARE(window.lblHexName[0]->text(), QStringLiteral("007000"));
-        QCOMPARE(window.lblHexName[1]->text(), QStringLiteral("010203"));
-        QCOMPARE(ReadSwatchColour(*window.picMain, 2), RgbColour(1, 2, 3));
-        QVERIFY(window.mnuOptions[70]->isEnabled());
+        // Half the screen less half the window, in twips.
+        const int left = qRound((800 - window.width()) * 15 / 2.0) / 15;
+        const int top = qRound((800 - window.height()) * 15 / 2.0) / 15;
+        QCOMPARE(window.pos(), QPoint(place.x() == Centred ? left : place.x(),
+                                      place.y() == Centred ? top : place.y()));
     }
 
+    // The parts of View hidden with their items: each item's caption and bit flip, and the
+    // window lays itself out again. Worked out by hand in twips from the designed heights
+    // (fraMain 1830, fraFinder 1395, picPalette 1530) and the magnifier's 86 pixels (1290 twips),
+    // then made pixels (/ 15, the remainder dropped). The tops are below the toolbar, the client
+    // height is without the bars: fraMain 50; picFinder 50 + 1830 + 150 = 2030; fraFinder 2030 -
+    // 100 = 1930; picPalette 2030 + 1290 + 150 = 3470; client 1830 + 1395 + 1290 + (1530 - 200
+    // or -350) - 100 - 660.
     void layout_data()
     {
         QTest::addColumn<int>("view");
-        QTest::addColumn<int>("outerHeight"); // less the toolbar's and status bar's heights
-        QTest::addColumn<int>("fraMainTop");  // less the toolbar's height
-        QTest::newRow("all shown") << 7 << 1830 + 1395 + 1295 + 1330 - 100 << 50;
-        QTest::newRow("none shown") << 0 << 1830 + 1395 + 1295 - 350 - 100 << 50;
-        QTest::newRow("palette hidden") << 3 << 1830 + 1395 + 1295 - 350 - 100 << 50;
+        QTest::addColumn<int>("clientHeight");
+        QTest::newRow("all shown") << 7 << 339;
+        QTest::newRow("none shown") << 0 << 227;
+        QTest::newRow("palette hidden") << 3 << 227;
+        QTest::newRow("palette only") << 4 << 339;
     }
     void layout()
     {
         QFETCH(int, view);
-        QFETCH(int, outerHeight);
-        QFETCH(int, fraMainTop);
-        MainParts parts{390, 300, 1530, 1830, 1395, 1295};
-        parts.toolbarShown = view & ToolbarShown;
-        parts.statusBarShown = view & StatusBarShown;
-        parts.paletteShown = view & PaletteShown;
-        const MainLayout layout = ComputeMainLayout(parts);
-        const int t = parts.toolbarShown ? 390 : 0;
-        const int s = parts.statusBarShown ? 300 : 0;
-        QCOMPARE(layout.outerHeight, outerHeight + t + s);
-        QCOMPARE(layout.fraMainTop, fraMainTop + t);
-        QCOMPARE(layout.picFinderTop, layout.fraMainTop + 1830 + 150);
-        QCOMPARE(layout.fraFinderTop, layout.picFinderTop - 100);
-        QCOMPARE(layout.picPaletteTop, layout.picFinderTop + 1295 + 150);
-
-        // The window puts its parts where the layout says, with its own bars' heights and its
-        // controls' heights as whole pixels; its client area is the outer height less the
-        // designed caption, menu bar and borders.
-        SaveValue(Schema::View, view);
+        QFETCH(int, clientHeight);
         frmMain window;
-        parts.toolbar = window.tlbMain->height() * 15;
-        parts.statusBar = window.stbMain->height() * 15;
-        parts.picFinder = window.picFinder->height() * 15;
-        const MainLayout placed = ComputeMainLayout(parts);
+        const QStringList parts{"&Toolbar", "Status&bar", "&Palette"};
+        for (int bit = 0; bit < 3; ++bit) {
+            if (!(view & 1 << bit)) {
+                window.mnuView[70 + 10 * bit]->trigger();
+                QCOMPARE(window.mnuView[70 + 10 * bit]->text(), "Show " + parts[bit]);
+            }
+        }
+        QCOMPARE(window.Settings.viewFlags, view);
+        const int toolbar = view & ToolbarShown ? window.tlbMain->height() : 0;
+        const int statusBar = view & StatusBarShown ? window.stbMain->height() : 0;
         QCOMPARE((QList<int>{window.fraMain->y(), window.picFinder->y(), window.fraFinder->y(),
                              window.picPalette->y()}),
-                 (QList<int>{placed.fraMainTop / 15, placed.picFinderTop / 15,
-                             placed.fraFinderTop / 15, placed.picPaletteTop / 15}));
-        QCOMPARE(window.height() - window.menuBar()->sizeHint().height(),
-                 (placed.outerHeight - DesignedNonClientHeight) / 15);
-        QCOMPARE(window.menuBar()->sizeHint().height() + window.stbMain->geometry().bottom() + 1,
-                 window.height());
+                 (QList<int>{toolbar + 3, toolbar + 135, toolbar + 128, toolbar + 231}));
+        const int menuBar = window.menuBar()->sizeHint().height();
+        QCOMPARE(window.size(), QSize(224, menuBar + toolbar + statusBar + clientHeight));
+        QCOMPARE(window.stbMain->geometry().bottom() + 1, toolbar + statusBar + clientHeight);
     }
 
-    void viewCommands()
+    // Every readout of the finder, at its widest, ends a space before the next column or the
+    // frame's edge. Status panel 1 holds the usual messages whole, panels 2 and 3 their letters.
+    void textsFit()
     {
         frmMain window;
-        const int fullHeight = window.height();
-        window.mnuView[90]->trigger();
-        QVERIFY(window.picPalette->isHidden());
-        QCOMPARE(window.mnuView[90]->text(), QStringLiteral("Show &Palette"));
-        QCOMPARE(window.Settings.viewFlags, ToolbarShown | StatusBarShown);
-        QCOMPARE(window.height(), fullHeight - (1530 - 200 + 350) / 15);
-        window.mnuView[70]->trigger();
-        QCOMPARE(TwipsTop(window.fraMain), 45);
-        window.mnuView[70]->trigger();
-        window.mnuView[90]->trigger();
-        QCOMPARE(window.height(), fullHeight);
-        QCOMPARE(window.Settings.viewFlags, 7);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QGroupBox *frame = window.fraFinder;
+        const std::tuple<const char *, const char *, const char *> readouts[] = {
+            {"lblXCoord", "-0000", "lblY"},
+            {"lblYCoord", "-0000", nullptr},
+            {"lblRedVal", "255", "lblRedFloat"},
+            {"lblGreenFloat", "0.502", "lblGreenPercent"},
+            {"lblBluePercent", "100%", nullptr}};
+        for (const auto &[name, widest, next] : readouts) {
+            const auto *label = frame->findChild<QLabel *>(name);
+            const int text = label->fontMetrics().horizontalAdvance(widest);
+            const int end = label->x() + text + label->fontMetrics().horizontalAdvance(' ');
+            QVERIFY2(label->width() >= text, name);
+            QVERIFY2(end <= (next ? frame->findChild<QLabel *>(next)->x() : frame->width() - 1),
+                     name);
+        }
+        const std::pair<int, const char *> messages[] = {{1, "Now not using quotes"},
+                                                         {1, "Now not including tag"},
+                                                         {1, "Hover is now FF6600"},
+                                                         {2, "NAME"},
+                                                         {3, "INST"}};
+        for (const auto &[panel, text] : messages) {
+            const QLabel *label = window.stbPanel[panel];
+            QVERIFY2(label->fontMetrics().horizontalAdvance(text) <= label->contentsRect().width(),
+                     text);
+        }
     }
 
-    void commands_data()
-    {
-        QTest::addColumn<QList<int>>("buttons"); // toolbar buttons; -n for View item n
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<int>("copyFlags");
-        QTest::newRow("quotes twice")
-            << QList<int>{7, 7} << QStringList{"Now not using quotes", "Now using quotes"} << 74;
-        QTest::newRow("case") << QList<int>{8} << QStringList{"Now using lowercase"} << 78;
-        QTest::newRow("case twice")
-            << QList<int>{8, 8} << QStringList{"Now using lowercase", "Now using uppercase"} << 74;
-        QTest::newRow("pound") << QList<int>{9} << QStringList{"Now not using #"} << 66;
-        QTest::newRow("tag") << QList<int>{10, 10}
-                             << QStringList{"Now including tag", "Now not including tag"} << 74;
-        QTest::newRow("rgb") << QList<int>{12, 12} << QStringList{"Now using RGB", "Now using hex"}
-                             << 74;
-        QTest::newRow("cycle") << QList<int>{5, 5, 5, 5, 5}
-                               << QStringList{"Greyscale palette*", "Names palette*",
-                                              "System palette*", "Custom palette*",
-                                              "Browser safe palette*"}
-                               << 74;
-        QTest::newRow("system palette twice")
-            << QList<int>{-40, -40} << QStringList{"System palette*", "System palette*"} << 74;
-        QTest::newRow("no command")
-            << QList<int>{1, 2, 3, 4, 6, 11, 13} << QStringList{"", "", "", "", "", "", ""} << 74;
-    }
+    // Toolbar buttons, and View items (negative), one after the other: after each, the status
+    // text, a star where the palette was drawn again, the copy switches and panel 2.
     void commands()
     {
-        QFETCH(QList<int>, buttons);
-        QFETCH(QStringList, messages);
-        QFETCH(int, copyFlags);
+        // clang-format off
+        const std::pair<int, const char *> steps[] = {
+            {7, "Now not using quotes 72 SAFE"},  {7, "Now using quotes 74 SAFE"},
+            {8, "Now using lowercase 78 SAFE"},   {8, "Now using uppercase 74 SAFE"},
+            {9, "Now not using # 66 SAFE"},       {9, "Now using # 74 SAFE"},
+            {10, "Now including tag 106 SAFE"},   {10, "Now not including tag 74 SAFE"},
+            {12, "Now using RGB 90 SAFE"},        {12, "Now using hex 74 SAFE"},
+            {5, "Greyscale palette* 74 GREY"},    {5, "Names palette* 74 NAME"},
+            {5, "System palette* 74 SYS"},        {5, "Custom palette* 74 CUST"},
+            {5, "Browser safe palette* 74 SAFE"}, {-40, "System palette* 74 SYS"},
+            {-40, "System palette* 74 SYS"},
+            // An empty place, the separators, the copy buttons (the copy commands themselves)
+            // and a button there is not.
+            {1, " 74 SYS"}, {2, " 74 SYS"}, {3, " 74 SYS"}, {4, " 74 SYS"}, {6, " 74 SYS"},
+            {11, " 74 SYS"}, {13, " 74 SYS"}};
+        // clang-format on
         frmMain window;
         window.picPalette->Cls();
         const QImage cleared = window.picPalette->Image();
-        QStringList shown;
-        for (int button : buttons) {
+        for (const auto &[button, shown] : steps) {
             window.StatusMessage({});
             window.picPalette->Cls();
             if (button < 0)
                 window.mnuView_Click(-button);
             else
                 window.tlbMain_ButtonClick(button);
-            // A palette drawn again is marked with a star.
-            shown << Panel(window, 1) + (window.picPalette->Image() != cleared ? "*" : "");
+            QCOMPARE(QStringLiteral("%1%2 %3 %4")
+                         .arg(Panel(window, 1), window.picPalette->Image() != cleared ? "*" : "",
+                              QString::number(window.Settings.copyOptions.copyFlags.toInt()),
+                              Panel(window, 2)),
+                     QString::fromUtf8(shown));
+            QCOMPARE(MarkedPalette(window), window.Settings.currentPalette);
         }
-        QCOMPARE(shown, messages);
-        QCOMPARE(window.Settings.copyOptions.copyFlags.toInt(), copyFlags);
-        QCOMPARE(MarkedPalette(window), window.Settings.currentPalette);
-        QCOMPARE(Panel(window, 2), QStringList({"SAFE", "GREY", "NAME", "SYS", "CUST"})
-                                       .at(window.Settings.currentPalette / 10 - 1));
     }
 
-    void cyclingOnAHiddenStatusBar()
-    {
-        SaveValue(Schema::Palette, 50);
-        frmMain window;
-        window.mnuView[80]->trigger();
-        QVERIFY(window.stbMain->isHidden());
-        window.tlbMain_ButtonClick(5);
-        window.mnuView[80]->trigger();
-        QCOMPARE(Panel(window, 1), QStringLiteral("Browser safe palette"));
-        QCOMPARE(Panel(window, 2), QStringLiteral("SAFE"));
-        QCOMPARE(MarkedPalette(window), 10);
-    }
-
-    void statusPanelsAndSwitches()
-    {
-        frmMain window;
-        window.mnuOptions[20]->trigger();
-        QVERIFY(window.mnuOptions[20]->isChecked());
-        QCOMPARE(Panel(window, 3), QStringLiteral("INST"));
-        QCOMPARE(Panel(window, 1), QStringLiteral("Instant copy on"));
-        QTest::mouseDClick(window.stbPanel[3], Qt::LeftButton);
-        QVERIFY(!window.mnuOptions[20]->isChecked());
-        QCOMPARE(Panel(window, 3), QString());
-        QCOMPARE(Panel(window, 1), QStringLiteral("Instant copy off"));
-        QTest::mouseDClick(window.stbPanel[2], Qt::LeftButton);
-        QCOMPARE(Panel(window, 2), QStringLiteral("GREY"));
-        QTest::mouseDClick(window.stbPanel[1], Qt::LeftButton);
-        QCOMPARE(Panel(window, 2), QStringLiteral("GREY"));
-
-        // A shown window changes its stacking in place, keeping its platform window.
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QWindow *handle = window.windowHandle();
-        for (bool onTop : {true, false}) {
-            window.mnuOptions[40]->trigger();
-            QCOMPARE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
-            QCOMPARE(handle->flags().testFlag(Qt::WindowStaysOnTopHint), onTop);
-            QCOMPARE(window.mnuOptions[40]->isChecked(), onTop);
-            QCOMPARE(window.windowHandle(), handle);
-            QVERIFY(window.isVisible());
-        }
-        window.mnuOptions[50]->trigger();
-        QVERIFY(!window.Settings.showSplash);
-        QVERIFY(!window.mnuOptions[50]->isChecked());
-    }
-
-    void copyCommands()
-    {
-        SaveValue(Schema::TrueColour, RgbColour(255, 102, 0));
-        SaveValue(Schema::SafeColour, RgbColour(0, 0, 0));
-        frmMain window;
-        QClipboard *clipboard = QGuiApplication::clipboard();
-        window.tlbButtons[2]->trigger();
-        QCOMPARE(clipboard->text(), QStringLiteral("\"#FF6600\""));
-        QCOMPARE(Panel(window, 1), QStringLiteral("Copied true colour"));
-        window.mnuColour[20]->trigger();
-        QCOMPARE(clipboard->text(), QStringLiteral("\"#000000\""));
-        QCOMPARE(Panel(window, 1), QStringLiteral("Copied safe colour"));
-    }
-
-    void systemPalette_data()
-    {
-        QTest::addColumn<std::optional<ColourValue>>("answer");
-        QTest::addColumn<bool>("instantCopy");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("clipboard");
-        QTest::newRow("cancelled") << std::optional<ColourValue>() << true << "FF6600"
-                                   << "untouched";
-        QTest::newRow("chosen") << std::optional<ColourValue>(RgbColour(1, 2, 3)) << false
-                                << "010203"
-                                << "untouched";
-        QTest::newRow("chosen, instant copy")
-            << std::optional<ColourValue>(RgbColour(1, 2, 3)) << true << "010203"
-            << "\"#010203\"";
-    }
+    // A colour chosen in the system colour dialog is shown and, with instant copy, copied at
+    // once; it is not recorded for undo.
     void systemPalette()
     {
-        QFETCH(std::optional<ColourValue>, answer);
-        QFETCH(bool, instantCopy);
-        QFETCH(QString, caption);
-        QFETCH(QString, clipboard);
-        SaveValue(Schema::TrueColour, RgbColour(255, 102, 0));
-        SaveValue(Schema::Copy, instantCopy ? 75 : 74);
-        m_prompts.colour = answer;
-        QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
+        SaveValue(Schema::Copy, 75);
+        m_prompts.colour = RgbColour(1, 2, 3);
         frmMain window;
         window.mnuColour[50]->trigger();
-        QCOMPARE(m_prompts.asked, 1);
-        QCOMPARE(window.lblHexName[0]->text(), caption);
-        QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
-        // The dialog's colour is not recorded for undo.
+        QCOMPARE(window.lblHexName[0]->text(), QStringLiteral("010203"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("\"#010203\""));
         QVERIFY(!window.mnuColour[70]->isEnabled());
     }
 
-    void undoAndRedoFromTheMenu()
-    {
-        frmMain window;
-        window.History.Apply(Record, *window.picMain, *window.lblHexName[0], *window.lblHexName[1]);
-        SetCurrentColour(*window.picMain, *window.lblHexName[0], *window.lblHexName[1], 99, 0, 0);
-        QVERIFY(window.mnuColour[70]->isEnabled());
-        QVERIFY(!window.mnuColour[80]->isEnabled());
-        window.mnuColour[70]->trigger();
-        QCOMPARE(ReadSwatchColour(*window.picMain, 1), 0);
-        QVERIFY(!window.mnuColour[70]->isEnabled());
-        QVERIFY(window.mnuColour[80]->isEnabled());
-        window.mnuColour[80]->trigger();
-        QCOMPARE(ReadSwatchColour(*window.picMain, 1), 99);
-    }
-
+    // Where the manual cannot be shown, the status text says why, and where the manual is.
     void help()
     {
-        frmMain window;
         const QDir folder(QCoreApplication::applicationDirPath());
-        QFile::remove(folder.filePath("help/index.html"));
+        QFile manual(folder.filePath("help/index.html"));
+        manual.remove();
+        frmMain window;
         window.mnuHelp[10]->trigger();
         QCOMPARE(Panel(window, 1), QStringLiteral("The manual is missing"));
-
         folder.mkpath("help");
-        QFile manual(folder.filePath("help/index.html"));
         QVERIFY(manual.open(QIODevice::WriteOnly));
         manual.close();
-        window.StatusMessage({});
         window.mnuHelp[10]->trigger();
-        QCOMPARE(Panel(window, 1), QStringLiteral("No program could open the manual"));
-
-        UrlCatcher catcher;
-        QDesktopServices::setUrlHandler("file", &catcher, "open");
-        window.StatusMessage({});
-        window.mnuHelp[10]->trigger();
-        QDesktopServices::unsetUrlHandler("file");
-        QCOMPARE(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(manual.fileName())});
-        QCOMPARE(Panel(window, 1), QString());
+        QCOMPARE(Panel(window, 1), "No program could open the manual at " +
+                                       QDir::toNativeSeparators(manual.fileName()));
         manual.remove();
-    }
-
-    // The unload stores the switches in their order, the place and the colours as shown.
-    void unload()
-    {
-        SaveValue(Schema::Left, 15);
-        frmMain window;
-        QWidget other;
-        other.show();
-        window.tlbMain_ButtonClick(8);
-        window.mnuView_Click(30);
-        SetCurrentColour(*window.picMain, *window.lblHexName[0], *window.lblHexName[1],
-                         RgbColour(255, 99, 71), 30, 132);
-        window.move(30, 45);
-        window.close();
-        QVERIFY(!other.isVisible());
-
-        QFile file(FilePath());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(file.readAll());
-        const QStringList order{"Always On Top", "Splash",   "Precision",     "Copy",
-                                "Tag Copy",      "RGB Copy", "HTML Tag Copy", "Alert",
-                                "CSS Tag Copy",  "View",     "Palette"};
-        qsizetype at = text.indexOf("Settings]");
-        for (const QString &name : order) {
-            const qsizetype next = text.indexOf('"' + name + "\"=", at);
-            QVERIFY2(next > at, qPrintable(name));
-            at = next;
-        }
-        QCOMPARE(GetValue(Schema::Copy).toInt(), 78);
-        QCOMPARE(GetValue(Schema::Palette).toInt(), 30);
-        QCOMPARE(GetValue(Schema::Splash).toInt(), -1);
-        QCOMPARE(GetValue(Schema::Left).toInt(), 450);
-        QCOMPARE(GetValue(Schema::Top).toInt(), 675);
-        QCOMPARE(GetValue(Schema::TrueColour).toInt(), RgbColour(255, 99, 71));
-        QCOMPARE(GetValue(Schema::SafeColour).toInt(), RgbColour(255, 102, 51));
     }
 
     void minimisedKeepsStoredPlace()
     {
-        SaveValue(Schema::Left, 1500);
-        SaveValue(Schema::Top, 3000);
+        Store({{Schema::Left, 1500}, {Schema::Top, 3000}});
         frmMain window;
         window.setWindowState(Qt::WindowMinimized);
         window.move(0, 0);
@@ -502,76 +324,65 @@ private slots:
         QCOMPARE(GetValue(Schema::Top).toInt(), 3000);
     }
 
-    void controlsAreNamed()
-    {
-        frmMain window;
-        for (QWidget *control : window.findChildren<QWidget *>()) {
-            if (control->objectName().startsWith(QLatin1String("lbl")) ||
-                control->objectName().startsWith(QLatin1String("pic")))
-                QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
-        }
-        for (const char *name :
-             {"tlbMain", "fraMain", "picMain", "lblHexName0", "lblHexName1", "picFinder",
-              "fraFinder", "lblRedPercent", "picPalette", "stbMain"})
-            QVERIFY2(window.findChild<QWidget *>(name), name);
-    }
-
-    // The import of the earlier release: the question, the switches, the custom colours placed
-    // into free swatches from 63 down, the copy switches only ever added, the colour made current.
+    // The import of the earlier release: the question, the custom colours placed into free
+    // swatches from 63 down; then the colour made current, the clipboard, and the switches
+    // Always On Top, Splash, copy flags, tag kind and instant copy (the copy switches only ever
+    // added: Copy As 15 adds quotes, lowercase and instant copy and makes the tag CSS).
     void importSettings_data()
     {
         QTest::addColumn<bool>("yes");
-        QTest::addColumn<QVariant>("old"); // OldRelease
+        QTest::addColumn<Values>("old");
         QTest::addColumn<QList<int>>("usedSwatches");
         QTest::addColumn<int>("palette");
         QTest::addColumn<Swatches>("placed");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("clipboard");
-        const auto old = [](OldRelease release) { return QVariant::fromValue(release); };
-        QTest::newRow("answered No") << false << old({-1, -1, 15, 255, {{1, 0}}}) << QList<int>{}
-                                     << 10 << Swatches{} << "FF6600"
-                                     << "untouched";
-        QTest::newRow("only its colour")
-            << true << old({{}, {}, {}, 255, {}}) << QList<int>{} << 10 << Swatches{} << "FF0000"
-            << "untouched";
+        QTest::addColumn<QString>("shown");
+        using namespace Schema;
+        QList<int> all(64);
+        std::iota(all.begin(), all.end(), 0);
+        QTest::newRow("answered No")
+            << false
+            << Values{{OldAlwaysOnTop, -1},
+                      {OldCopyAs, 15},
+                      {OldColour, 255},
+                      {OldCustomColour(1), 0}}
+            << QList<int>{} << 10 << Swatches{} << "FF6600 untouched 0 1 74 1 -";
         QTest::newRow("colours 1 and 3 into 63 and 62")
-            << true << old({{}, {}, {}, {}, {{1, 0}, {3, 0xFFFFFF}}}) << QList<int>{} << 10
-            << Swatches{{63, 0}, {62, 0xFFFFFF}} << "FF6600"
-            << "untouched";
+            << true << Values{{OldCustomColour(1), 0}, {OldCustomColour(3), 0xFFFFFF}}
+            << QList<int>{} << 10 << Swatches{{63, 0}, {62, 0xFFFFFF}}
+            << "FF6600 untouched 0 1 74 1 -";
         QTest::newRow("63 in use, shown under the names palette")
-            << true << old({{}, {}, {}, {}, {{1, 0x123456}}}) << QList<int>{63} << 30
-            << Swatches{{63, 0x0000AB}, {62, 0x123456}} << "FF6600"
-            << "untouched";
-        QTest::newRow("every swatch in use") << true << old({{}, {}, {}, {}, {{1, 0x123456}}}) <<
-            [] {
-                QList<int> all;
-                for (int i = 0; i < 64; ++i)
-                    all << i;
-                return all;
-            }() << 50 << Swatches{} << "FF6600"
-                                             << "untouched";
-        QTest::newRow("copy as 15: copied at once") << true << old({{}, {}, 15, 0x0066FF, {}})
-                                                    << QList<int>{} << 10 << Swatches{} << "FF6600"
-                                                    << "\"#ff6600\"";
+            << true << Values{{OldCustomColour(1), 0x123456}} << QList<int>{63} << 30
+            << Swatches{{63, 0x0000AB}, {62, 0x123456}} << "FF6600 untouched 0 1 74 1 -";
+        QTest::newRow("every swatch in use")
+            << true << Values{{OldCustomColour(1), 0x123456}} << all << 50 << Swatches{}
+            << "FF6600 untouched 0 1 74 1 -";
+        QTest::newRow("copy as 15: copied at once, on top, no splash")
+            << true
+            << Values{{OldAlwaysOnTop, -1},
+                      {OldShowSplash, 0},
+                      {OldCopyAs, 15},
+                      {OldColour, 0x0066FF}}
+            << QList<int>{} << 10 << Swatches{} << "FF6600 \"#ff6600\" 1 0 79 2 INST";
+        QTest::newRow("only its colour, copy as 0")
+            << true << Values{{OldCopyAs, 0}, {OldColour, 255}} << QList<int>{} << 10 << Swatches{}
+            << "FF0000 untouched 0 1 74 1 -";
     }
     void importSettings()
     {
         QFETCH(bool, yes);
-        QFETCH(QVariant, old);
+        QFETCH(Values, old);
         QFETCH(QList<int>, usedSwatches);
         QFETCH(int, palette);
         QFETCH(Swatches, placed);
-        QFETCH(QString, caption);
-        QFETCH(QString, clipboard);
-        StoreOldRelease(old.value<OldRelease>());
+        QFETCH(QString, shown);
+        CreateKey(Schema::OldProgramKey);
+        Store(old);
         for (int swatch : usedSwatches)
             SaveValue(Schema::Swatch(swatch), 0x0000AB);
-        SaveValue(Schema::Palette, palette);
-        SaveValue(Schema::TrueColour, RgbColour(255, 102, 0));
+        Store({{Schema::Palette, palette}, {Schema::TrueColour, RgbColour(255, 102, 0)}});
         QGuiApplication::clipboard()->setText("untouched");
         frmMain window;
         m_prompts.yes = yes;
-        const ProgramSettings before = window.Settings;
         QVERIFY(window.mnuOptions[70]->isEnabled());
         window.mnuOptions[70]->trigger();
 
@@ -579,48 +390,26 @@ private slots:
             m_prompts.questions,
             (QStringList{"Confirm Import",
                          "Proceed with importing Pigmenta v.1\r\nsettings into Pigmenta R4?"}));
-        QCOMPARE(window.lblHexName[0]->text(), caption);
-        QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
         for (int swatch = 0; swatch < 64; ++swatch) {
             const QVariant expected = placed.contains(swatch)         ? QVariant(placed[swatch])
                                       : usedSwatches.contains(swatch) ? QVariant(0x0000AB)
                                                                       : QVariant();
             QCOMPARE(GetValue(Schema::Swatch(swatch), QVariant()), expected);
         }
-        const OldRelease release = old.value<OldRelease>();
-        const bool switched = yes && release.alwaysOnTop;
-        QCOMPARE(window.Settings.alwaysOnTop, switched ? true : before.alwaysOnTop);
-        QCOMPARE(window.mnuOptions[40]->isChecked(), window.Settings.alwaysOnTop);
-        QCOMPARE(window.Settings.showSplash, yes && release.splash ? true : before.showSplash);
+        // The switches as the menu and status panel 3 show them.
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
+                     .arg(window.lblHexName[0]->text(), QGuiApplication::clipboard()->text())
+                     .arg(window.mnuOptions[40]->isChecked())
+                     .arg(window.mnuOptions[50]->isChecked())
+                     .arg(window.Settings.copyOptions.copyFlags.toInt())
+                     .arg(int(window.Settings.copyOptions.tagKind))
+                     .arg(Panel(window, 3).isEmpty() ? "-" : Panel(window, 3)),
+                 shown);
+        QCOMPARE(window.mnuOptions[20]->isChecked(), Panel(window, 3) == "INST");
         // The box shows the palette the menu names.
         QCOMPARE(window.picPalette->Point(30, 30), palette == 50   ? 0x0000AB
                                                    : palette == 30 ? RgbColour(240, 248, 255)
                                                                    : 0xFFFFFF);
-    }
-
-    // The copy switches are only ever added: Copy As 15 adds quotes, lowercase and instant
-    // copy and makes the tag CSS; Copy As 0 leaves quotes on.
-    void importCopySwitches_data()
-    {
-        QTest::addColumn<int>("copyAs");
-        QTest::addColumn<int>("flags");
-        QTest::addColumn<int>("tagKind");
-        QTest::newRow("15") << 15 << (74 | Quotes | Lowercase | InstantCopy) << int(Css);
-        QTest::newRow("0") << 0 << 74 << int(Html);
-    }
-    void importCopySwitches()
-    {
-        QFETCH(int, copyAs);
-        QFETCH(int, flags);
-        QFETCH(int, tagKind);
-        StoreOldRelease({{}, {}, copyAs, {}, {}});
-        frmMain window;
-        m_prompts.yes = true;
-        window.mnuOptions[70]->trigger();
-        QCOMPARE(int(window.Settings.copyOptions.copyFlags), flags);
-        QCOMPARE(window.Settings.copyOptions.tagKind, tagKind);
-        QCOMPARE(window.mnuOptions[20]->isChecked(), bool(flags & InstantCopy));
-        QCOMPARE(Panel(window, 3), flags & InstantCopy ? "INST" : "");
     }
 };
 
