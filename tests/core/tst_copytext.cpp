@@ -1,9 +1,9 @@
 #include "core/copytext.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLocale>
 #include <QTest>
+
+Q_DECLARE_METATYPE(CopyOptions)
 
 class tst_CopyText : public QObject
 {
@@ -14,11 +14,7 @@ private slots:
 
     void composeCopyText_data()
     {
-        QTest::addColumn<int>("flags");
-        QTest::addColumn<int>("rgbMode");
-        QTest::addColumn<int>("precision");
-        QTest::addColumn<int>("tagKind");
-        QTest::addColumn<int>("tagIndex");
+        QTest::addColumn<CopyOptions>("options");
         QTest::addColumn<ColourValue>("colour");
         QTest::addColumn<int>("source");
         QTest::addColumn<int>("kind");
@@ -33,8 +29,10 @@ private slots:
         auto row = [&](const char *name, int flags, int mode, int precision, int tag, int index,
                        ColourValue colour, int source, int kind, const char *caption,
                        const char *text) {
-            QTest::newRow(name) << flags << mode << precision << tag << index << colour << source
-                                << kind << QString(caption) << QString(text);
+            const CopyOptions options{
+                CopyFlags::fromInt(flags), mode, precision, tag, index, index};
+            QTest::newRow(name) << options << colour << source << kind << QString(caption)
+                                << QString(text);
         };
         const int finder = FinderCopy, names = NamesPaletteCopy, system = SystemPaletteCopy;
         const int grey = GreyPaletteCopy, copyTrue = CopyTrueColourCommand;
@@ -91,33 +89,15 @@ private slots:
     }
     void composeCopyText()
     {
-        QFETCH(int, flags);
-        QFETCH(int, rgbMode);
-        QFETCH(int, precision);
-        QFETCH(int, tagKind);
-        QFETCH(int, tagIndex);
+        QFETCH(CopyOptions, options);
         QFETCH(ColourValue, colour);
         QFETCH(int, source);
         QFETCH(int, kind);
         QFETCH(QString, caption);
         QFETCH(QString, text);
-        CopyOptions options;
-        options.copyFlags = CopyFlags::fromInt(flags);
-        options.rgbMode = rgbMode;
-        options.precision = precision;
-        options.tagKind = tagKind;
-        options.htmlAttribute = tagIndex;
-        options.cssProperty = tagIndex;
         QCOMPARE(ComposeCopyText(colour, source, kind, options, caption), text);
-    }
-
-    void clipboardTakesTheText()
-    {
-        SetClipboardText(QStringLiteral("first"));
-        SetClipboardText(QStringLiteral("\"#FF6600\""));
-        QCOMPARE(QGuiApplication::clipboard()->text(), "\"#FF6600\"");
     }
 };
 
-QTEST_MAIN(tst_CopyText)
+QTEST_GUILESS_MAIN(tst_CopyText)
 #include "tst_copytext.moc"
