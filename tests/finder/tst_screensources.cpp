@@ -106,13 +106,11 @@ class tst_ScreenSources : public QObject
         for (int y = 0; y < 7; ++y)
             for (int x = 0; x < 7; ++x) {
                 const QPoint device = topLeft + QPoint(x, y);
-                const QRgb expected = test.Expected(device, windows);
-                if ((block.pixel(x, y) & 0xFFFFFF) != (expected & 0xFFFFFF))
-                    wrong << QStringLiteral("(%1, %2) %3 not %4")
-                                 .arg(device.x())
-                                 .arg(device.y())
-                                 .arg(block.pixel(x, y) & 0xFFFFFF, 6, 16)
-                                 .arg(expected & 0xFFFFFF, 6, 16);
+                const QRgb got = block.pixel(x, y) & 0xFFFFFF;
+                const QRgb expected = test.Expected(device, windows) & 0xFFFFFF;
+                if (got != expected)
+                    wrong << QString::asprintf("(%d, %d) %06x not %06x", device.x(), device.y(),
+                                               got, expected);
             }
         return wrong.join("; ");
     }
