@@ -30,6 +30,7 @@ class frmMain : public QMainWindow
 public:
     // Builds the window and runs its load.
     explicit frmMain(QWidget *parent = nullptr);
+    ~frmMain() override;
 
     void Form_Load();
     void Form_Resize();

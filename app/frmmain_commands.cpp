@@ -383,6 +383,14 @@ void frmMain::ShowEnterColour()
     m_enterColour->activateWindow();
 }
 
+// The Copy Options window tells the main window when it is gone (below); a main window destroyed
+// with it still open takes it along and must not be told, its menus being gone by then.
+frmMain::~frmMain()
+{
+    if (m_copyOptions)
+        disconnect(m_copyOptions, nullptr, this, nullptr);
+}
+
 // One Copy Options window at a time: opened again, it comes forward.
 void frmMain::ShowCopyOptions()
 {

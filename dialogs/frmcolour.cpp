@@ -174,12 +174,15 @@ void frmColour::SetNotation(int notation)
         return;
     }
     txtColourName->clear();
-    SetTwipsGeometry(txtColourName, 1725, 990, 3015, 360);
     lblBlue->setText(LoadResString(notation == HexNotation       ? 301
                                    : notation == DecimalNotation ? 302
                                                                  : 303));
     lblBlue->adjustSize();
-    lblBlue->move(TwipsToPixels(1725 - PixelsToTwips(lblBlue->width()) - 100), lblBlue->y());
+    // The prompt ends 100 twips before the box. A prompt too wide to start inside the frame where
+    // the red label starts moves the box right by what it lacks, so that it is read whole.
+    const int boxLeft = std::max(1725, 105 + PixelsToTwips(lblBlue->width()) + 100);
+    SetTwipsGeometry(txtColourName, boxLeft, 990, 3015, 360);
+    lblBlue->move(TwipsToPixels(boxLeft - PixelsToTwips(lblBlue->width()) - 100), lblBlue->y());
 }
 
 void frmColour::Form_Activate()

@@ -209,40 +209,6 @@ private slots:
         QCOMPARE(window.stbMain->geometry().bottom() + 1, toolbar + statusBar + clientHeight);
     }
 
-    // Every readout of the finder, at its widest, ends a space before the next column or the
-    // frame's edge. Status panel 1 holds the usual messages whole, panels 2 and 3 their letters.
-    void textsFit()
-    {
-        frmMain window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QGroupBox *frame = window.fraFinder;
-        const std::tuple<const char *, const char *, const char *> readouts[] = {
-            {"lblXCoord", "-0000", "lblY"},
-            {"lblYCoord", "-0000", nullptr},
-            {"lblRedVal", "255", "lblRedFloat"},
-            {"lblGreenFloat", "0.502", "lblGreenPercent"},
-            {"lblBluePercent", "100%", nullptr}};
-        for (const auto &[name, widest, next] : readouts) {
-            const auto *label = frame->findChild<QLabel *>(name);
-            const int text = label->fontMetrics().horizontalAdvance(widest);
-            const int end = label->x() + text + label->fontMetrics().horizontalAdvance(' ');
-            QVERIFY2(label->width() >= text, name);
-            QVERIFY2(end <= (next ? frame->findChild<QLabel *>(next)->x() : frame->width() - 1),
-                     name);
-        }
-        const std::pair<int, const char *> messages[] = {{1, "Now not using quotes"},
-                                                         {1, "Now not including tag"},
-                                                         {1, "Hover is now FF6600"},
-                                                         {2, "NAME"},
-                                                         {3, "INST"}};
-        for (const auto &[panel, text] : messages) {
-            const QLabel *label = window.stbPanel[panel];
-            QVERIFY2(label->fontMetrics().horizontalAdvance(text) <= label->contentsRect().width(),
-                     text);
-        }
-    }
-
     // Toolbar buttons, and View items (negative), one after the other: after each, the status
     // text, a star where the palette was drawn again, the copy switches and panel 2.
     void commands()
