@@ -88,17 +88,20 @@ private slots:
     }
 
     // A swatch shows its stored colour inset 15 twips (a pixel) in its cell, which keeps its
-    // border; a text where a number belongs is no colour, and its swatch is empty.
+    // border. A text where a number belongs is that number when it is one ("255", as another tool
+    // may write it) and no colour otherwise, its swatch empty.
     void customPalette()
     {
         SaveValue(Schema::Swatch(5), 0x0066FF);
+        SaveValue(Schema::ColoursKey, QStringLiteral("62"), QStringLiteral("red"), RegSz);
         SaveValue(Schema::ColoursKey, QStringLiteral("63"), QStringLiteral("255"), RegSz);
-        QCOMPARE(GetValue(Schema::ColoursKey, QStringLiteral("63"), {}), QVariant("255"));
+        QCOMPARE(GetValue(Schema::ColoursKey, QStringLiteral("62"), {}), QVariant("red"));
         DrawPalette(m_picPalette, CustomPalette);
+        QCOMPARE(m_picPalette.Point(2794, 1101), Shown(0x8000000F)); // CellRect (62)
         QCOMPARE(m_picPalette.Point(15, 920), RgbColour(255, 102, 0)); // CellRect (5)
         QCOMPARE(m_picPalette.Point(382, 1071), RgbColour(255, 102, 0));
         QCOMPARE(m_picPalette.Point(0, 5 * 181), Shown(0x80000011));
-        QCOMPARE(m_picPalette.Point(2794, 1282), Shown(0x8000000F)); // CellRect (63)
+        QCOMPARE(m_picPalette.Point(2794, 1282), RgbColour(255, 0, 0)); // CellRect (63)
         const CellRectangle last = CellRect(63);
         QCOMPARE((QList<int>{last.top, last.left, last.bottom, last.right}),
                  (QList<int>{1282, 2794, 1433, 3161}));
