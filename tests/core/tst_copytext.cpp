@@ -45,11 +45,9 @@ private slots:
         row("no flags", 0, Html, 1, "FF6600");
         row("pound, lower", P | L, Html, 1, "#ff6600");
         row("html bgcolor lower", Q | P | L | T, Html, 3, "bgcolor=\"#ff6600\"");
-        row("html bgcolor upper", Q | P | T, Html, 3, "BGCOLOR=\"#FF6600\"");
         row("css rgb lower", L | R | T, Css, 2, "background-color: rgb(255, 102, 0)");
         row("css rgb upper", R | T, Css, 2, "BACKGROUND-COLOR: RGB(255, 102, 0)");
         row("css quoted lower", Q | P | L | T, Css, 1, "color: \"#ff6600\"");
-        row("css quoted upper", Q | P | T, Css, 1, "COLOR: \"#FF6600\"");
         row("inline, quotes off", P | L | T, InlineCss, 1, "\"this.style.color='#ff6600'\"");
         row("inline, quotes on", Q | P | L | T, InlineCss, 1, "\"this.style.color='#ff6600'\"");
         row("inline bottom border upper", P | T, InlineCss, 5,

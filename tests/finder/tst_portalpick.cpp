@@ -6,52 +6,42 @@
 #include "tests/freshsettings.h"
 
 #include <QClipboard>
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
-// The colour a portal answers: red, green and blue from 0 to 1.
-struct PortalColour
-{
-    double red, green, blue;
-};
-Q_DECLARE_METATYPE(PortalColour)
-
-QDBusArgument &operator<<(QDBusArgument &argument, const PortalColour &colour)
-{
-    argument.beginStructure();
-    argument << colour.red << colour.green << colour.blue;
-    argument.endStructure();
-    return argument;
-}
-const QDBusArgument &operator>>(const QDBusArgument &argument, PortalColour &colour)
-{
-    argument.beginStructure();
-    argument >> colour.red >> colour.green >> colour.blue;
-    argument.endStructure();
-    return argument;
-}
-
-// A desktop portal of the test's own: it answers each pick a little later, as a user would,
-// with the response and colour the test sets.
+// A desktop portal of the test's own on a connection of its own, which leaves the bus when it
+// ends: it answers each pick a little later, as a user would, with the response the test sets and
+// the colour FF6600 as red, green and blue from 0 to 1.
 class FakePortal : public QObject
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
 
 public:
-    explicit FakePortal(const QDBusConnection &bus) : m_bus(bus) {}
+    explicit FakePortal(const QString &name)
+        : m_bus(
+              QDBusConnection::connectToBus(qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"), name))
+    {
+        QVERIFY(m_bus.registerObject("/org/freedesktop/portal/desktop", this,
+                                     QDBusConnection::ExportAllSlots));
+        QVERIFY(m_bus.registerService("org.freedesktop.portal.Desktop"));
+    }
+    ~FakePortal() override
+    {
+        Leave();
+        QDBusConnection::disconnectFromBus(m_bus.name());
+    }
+    void Leave() { m_bus.unregisterService("org.freedesktop.portal.Desktop"); }
 
     uint response = 0;
-    PortalColour colour{};
     bool answers = true;
     int picks = 0;
 
@@ -68,10 +58,11 @@ public slots:
         QTimer::singleShot(50, this, [this, path] {
             QDBusMessage answer =
                 QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response");
-            QVariantMap results;
-            if (response == 0)
-                results["color"] = QVariant::fromValue(colour);
-            answer << response << results;
+            QDBusArgument colour;
+            colour.beginStructure();
+            colour << 1.0 << 0.4 << 0.0;
+            colour.endStructure();
+            answer << response << QVariantMap{{"color", QVariant::fromValue(colour)}};
             m_bus.send(answer);
         });
         return QDBusObjectPath(path);
@@ -108,7 +99,6 @@ private slots:
         QVERIFY2(m_bus.waitForReadyRead(10000), "dbus-daemon did not start");
         qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus.readLine().trimmed());
         QVERIFY(QDBusConnection::sessionBus().isConnected());
-        qDBusRegisterMetaType<PortalColour>();
     }
 
     void cleanupTestCase()
@@ -144,19 +134,8 @@ private slots:
         QFETCH(uint, response);
         QFETCH(ColourValue, current);
         QFETCH(QStringList, readouts);
-        const QString name = "portal" + QString::number(response);
-        QDBusConnection bus =
-            QDBusConnection::connectToBus(qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"), name);
-        const auto leave = qScopeGuard([&] {
-            bus.unregisterService("org.freedesktop.portal.Desktop");
-            QDBusConnection::disconnectFromBus(name);
-        });
-        FakePortal served(bus);
+        FakePortal served("portal" + QString::number(response));
         served.response = response;
-        served.colour = {1.0, 0.4, 0.0};
-        QVERIFY(bus.registerObject("/org/freedesktop/portal/desktop", &served,
-                                   QDBusConnection::ExportAllSlots));
-        QVERIFY(bus.registerService("org.freedesktop.portal.Desktop"));
 
         SaveValue(Schema::TrueColour, RgbColour(1, 2, 3));
         frmMain w;
@@ -192,19 +171,13 @@ private slots:
     // A portal that leaves the bus while the user picks gives the finder back.
     void portalLeaves()
     {
-        QDBusConnection bus = QDBusConnection::connectToBus(
-            qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"), "leaving");
-        const auto leave = qScopeGuard([] { QDBusConnection::disconnectFromBus("leaving"); });
-        FakePortal served(bus);
+        FakePortal served("leaving");
         served.answers = false;
-        QVERIFY(bus.registerObject("/org/freedesktop/portal/desktop", &served,
-                                   QDBusConnection::ExportAllSlots));
-        QVERIFY(bus.registerService("org.freedesktop.portal.Desktop"));
         frmMain w;
         w.imgLocator_MouseDown(1, 0, 240, 240);
         QTRY_COMPARE(served.picks, 1);
         QVERIFY(w.imgLocator->isHidden());
-        bus.unregisterService("org.freedesktop.portal.Desktop");
+        served.Leave();
         QTRY_VERIFY(!w.imgLocator->isHidden());
         QCOMPARE(w.stbPanel[1]->text(), "Picking from the screen is not available here");
     }

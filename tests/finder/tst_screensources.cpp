@@ -69,45 +69,41 @@ class tst_ScreenSources : public QObject
         return qRgb(0, 0, 0);
     }
 
+    static QString Output(const QString &program, const QStringList &arguments)
+    {
+        QProcess process;
+        process.start(program, arguments);
+        process.waitForFinished();
+        return process.readAllStandardOutput();
+    }
+
     // The screens as xrandr lists them, in the server's pixels.
     static QList<QRect> Monitors()
     {
-        QProcess xrandr;
-        xrandr.start("xrandr", {"--listmonitors"});
-        xrandr.waitForFinished();
         QList<QRect> monitors;
         const QRegularExpression geometry(R"((\d+)/\d+x(\d+)/\d+\+(-?\d+)\+(-?\d+))");
-        for (const QString &line : QString(xrandr.readAllStandardOutput()).split('\n'))
-            if (const QRegularExpressionMatch m = geometry.match(line); m.hasMatch())
-                monitors << QRect(m.captured(3).toInt(), m.captured(4).toInt(),
-                                  m.captured(1).toInt(), m.captured(2).toInt());
+        for (const QRegularExpressionMatch &m :
+             geometry.globalMatch(Output("xrandr", {"--listmonitors"})))
+            monitors << QRect(m.captured(3).toInt(), m.captured(4).toInt(), m.captured(1).toInt(),
+                              m.captured(2).toInt());
         return monitors;
     }
 
     static QPoint PointerAsXdotoolSees()
     {
-        QProcess xdotool;
-        xdotool.start("xdotool", {"getmouselocation", "--shell"});
-        xdotool.waitForFinished();
-        QPoint at;
-        for (const QByteArray &line : xdotool.readAllStandardOutput().split('\n')) {
-            if (line.startsWith("X="))
-                at.setX(line.mid(2).toInt());
-            if (line.startsWith("Y="))
-                at.setY(line.mid(2).toInt());
-        }
-        return at;
+        const QRegularExpressionMatch m = QRegularExpression(R"(x:(-?\d+) y:(-?\d+))")
+                                              .match(Output("xdotool", {"getmouselocation"}));
+        return QPoint(m.captured(1).toInt(), m.captured(2).toInt());
     }
 
-    static QString Differences(const QImage &block, QPoint topLeft, const QList<QRect> &windows,
-                               const tst_ScreenSources &test)
+    QString Differences(const QImage &block, QPoint topLeft, const QList<QRect> &windows) const
     {
         QStringList wrong;
         for (int y = 0; y < 7; ++y)
             for (int x = 0; x < 7; ++x) {
                 const QPoint device = topLeft + QPoint(x, y);
                 const QRgb got = block.pixel(x, y) & 0xFFFFFF;
-                const QRgb expected = test.Expected(device, windows) & 0xFFFFFF;
+                const QRgb expected = Expected(device, windows) & 0xFFFFFF;
                 if (got != expected)
                     wrong << QString::asprintf("(%d, %d) %06x not %06x", device.x(), device.y(),
                                                got, expected);
@@ -148,21 +144,19 @@ private slots:
         // Painted when the middle of each window reads back right.
         for (const QRect &window : shown)
             QTRY_VERIFY(
-                Differences(m_x11->ReadBlock(window.center()), window.center(), shown, *this)
-                    .isEmpty());
+                Differences(m_x11->ReadBlock(window.center()), window.center(), shown).isEmpty());
 
         for (const QRect &device : m_monitors) {
             const QRect window = *std::find_if(shown.begin(), shown.end(), [&](const QRect &w) {
                 return device.contains(w.center());
             });
             for (QPoint topLeft :
-                 {window.center(), window.topLeft() - QPoint(3, 3), window.topLeft() + QPoint(1, 2),
-                  window.bottomRight() - QPoint(2, 4), device.topLeft(),
-                  device.topLeft() - QPoint(3, 4), device.bottomRight() - QPoint(3, 3),
-                  device.bottomRight()}) {
-                const QString x11 = Differences(m_x11->ReadBlock(topLeft), topLeft, shown, *this);
+                 {window.center(), window.topLeft() - QPoint(3, 3),
+                  window.bottomRight() - QPoint(2, 4), device.topLeft() - QPoint(3, 4),
+                  device.bottomRight() - QPoint(3, 3)}) {
+                const QString x11 = Differences(m_x11->ReadBlock(topLeft), topLeft, shown);
                 QVERIFY2(x11.isEmpty(), qPrintable("X11 source: " + x11));
-                const QString qt = Differences(m_qt->ReadBlock(topLeft), topLeft, shown, *this);
+                const QString qt = Differences(m_qt->ReadBlock(topLeft), topLeft, shown);
                 QVERIFY2(qt.isEmpty(), qPrintable("Qt source: " + qt));
             }
         }
