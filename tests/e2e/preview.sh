@@ -35,9 +35,9 @@ open_preview() {
 }
 # expect_closed WHAT: the preview closes after WHAT.
 expect_closed() { until_true 5 is_closed || fail "$1 did not close the preview"; }
-# The heading, the link, a bare part of the page and the picture area beside the body, in the
-# preview.
-heading=(140 27) link=(140 61) page=(140 45) picture=(16 120)
+# The heading, the link, the body, a bare part of the page and the picture area beside the body,
+# in the preview.
+heading=(140 27) link=(140 61) paragraph=(140 100) page=(140 45) picture=(16 120)
 # move_to LEFT TOP: the pointer to that place in the preview.
 move_to() { xdotool mousemove --sync $((X + $1)) $((Y + $2)); }
 # link_shows COLOUR: the link box holds pixels of COLOUR (RRGGBB), as its underline does.
@@ -69,6 +69,7 @@ xdotool type --delay 50 'Page #3'
 xdotool key Return
 expect_closed "Enter in the link"
 [[ $(stored Link) == '"Page #3"' ]] || fail "the link was stored as $(stored Link)"
+
 
 open_preview F11
 move_to "${page[@]}"
@@ -123,6 +124,17 @@ change_font Return 'DejaVu Serif'
 
 xdotool windowfocus --sync "$window"
 expect_closed "the main window's activation"
-exit_by_menu "$pid"
 [[ $(stored Font) == "hex(1):$body" ]] || fail "the body was stored as $(stored Font)"
+
+# The body typed over, capitals and shifted signs included.
+open_preview F11
+move_to "${paragraph[@]}"
+xdotool click 1
+xdotool key ctrl+a
+xdotool type --delay 50 'Body & More: 100% (Q)'
+xdotool key Escape
+expect_closed "Esc in the body"
+[[ $(stored Font) == '"Body & More: 100% (Q)"' ]] || fail "the body was stored as $(stored Font)"
+xdotool windowfocus --sync "$window"
+exit_by_menu "$pid"
 echo "PASS"
