@@ -137,6 +137,13 @@ frmColour::frmColour(const ColourTarget &target, bool alwaysOnTop, QWidget *pare
     Form_Load();
 }
 
+// A window destroyed while shown hides first, and the focus leaving its box asks the box's
+// validator, which reads the notation: so it hides while it is still whole.
+frmColour::~frmColour()
+{
+    hide();
+}
+
 // A stored notation that is none of the four (possible only by editing the settings) starts in
 // Hex: the window has no layout for none.
 void frmColour::Form_Load()

@@ -34,6 +34,7 @@ class frmColour : public QDialog
 
 public:
     frmColour(const ColourTarget &target, bool alwaysOnTop, QWidget *parent);
+    ~frmColour() override;
 
     void Form_Load();
     void Form_Activate();
