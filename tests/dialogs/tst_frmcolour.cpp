@@ -1,11 +1,11 @@
 #include "core/copyoptions.h"
 #include "core/currentcolour.h"
 #include "core/picturebox.h"
-#include "core/prompts.h"
 #include "dialogs/frmcolour.h"
 #include "palettes/swatchhistory.h"
 #include "settings/schema.h"
 #include "tests/freshsettings.h"
+#include "tests/scriptedprompts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,20 +14,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-
-class ScriptedPrompts final : public Prompts
-{
-public:
-    int beeps = 0;
-    QStringList warnings;
-
-    std::optional<ColourValue> ChooseColour(QWidget *, ColourValue) override { return {}; }
-    bool Confirm(QWidget *, const QString &, const QString &) override { return false; }
-    void Warn(QWidget *, const QString &title, const QString &) override { warnings << title; }
-    void RunModal(QDialog &) override {}
-    void Beep() override { ++beeps; }
-    std::optional<QString> ChooseFont(QWidget *, const QString &) override { return {}; }
-};
 
 // The Enter Colour window driven by keys on its focused controls, against a colour display and
 // history of the test's own.
@@ -74,12 +60,6 @@ private slots:
         QGuiApplication::clipboard()->setText("untouched");
     }
 
-    static void Row(const char *name, int notation, const QString &keys, int beeps,
-                    const QString &state)
-    {
-        QTest::newRow(name) << notation << keys << beeps << state;
-    }
-
     // Keys into the focused control, and the window's state after them: the texts of the shown
     // boxes ("|" between red, green and blue), "@" the control with the focus and "!" the title of
     // any warning; or, once it has closed, the caption of the current colour (010203 before).
@@ -90,36 +70,35 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<int>("beeps");
         QTest::addColumn<QString>("state");
+        const auto row = [](const char *name, int notation, const QString &keys, int beeps,
+                            const QString &state) {
+            QTest::newRow(name) << notation << keys << beeps << state;
+        };
         const QString zeros(32765, u'0'), decimals(100, u'0');
-        Row("tab walk", 8, "1{Tab}2{Tab}3{Tab}", 0, "1|2|3 @cmdOK");
-        Row("back into 200, all selected", 8, "200{Tab}{Shift+Tab}5", 1, "200|| @txtColour0");
-        Row("delete", 8, "12{Tab}{Shift+Tab}{Del}", 0, "|| @txtColour0");
-        Row("caret kept at the end", 8, "12{Home}{Left}{Up}3", 0, "123|| @txtColour0");
-        Row("to 255", 8, "2569-A#", 5, "25|| @txtColour0");
-        Row("fraction to 1", 8, "1.5{Tab}.25.", 2, "1.000|.25| @txtColour1");
-        Row("percent to 100", 8, "%50%%1{Tab}101%", 4, "50%|101| @txtColour1");
-        Row("hex, 3 stored", 3, "aB3#%G9cDe", 3, "aB39cD @txtColourName");
-        Row("hex edited", 1, "FF66{Left}{Left}{Del}{Home}{Del}{Tab}", 0, "F6 @cmdOK");
-        Row("decimal", 2, "16777216x", 1, "1677721 @txtColourName");
-        Row("name", 4, "Red 1%", 3, "Red @txtColourName");
-        Row("paste copied hex", 1, "{Ctrl+V:12zz34}{Ctrl+V:\"#FF6600\"\n}", 0,
+        row("tab walk", 8, "1{Tab}2{Tab}3{Tab}", 0, "1|2|3 @cmdOK");
+        row("back into 200, all selected", 8, "200{Tab}{Shift+Tab}5", 1, "200|| @txtColour0");
+        row("to 255", 8, "2569-A#", 5, "25|| @txtColour0");
+        row("fraction to 1", 8, "1.5{Tab}.25.", 2, "1.000|.25| @txtColour1");
+        row("percent to 100", 8, "%50%%1{Tab}101%", 4, "50%|101| @txtColour1");
+        row("hex, 3 stored", 3, "aB3#%G9cDe", 3, "aB39cD @txtColourName");
+        row("hex edited", 1, "FF66{Left}{Left}{Del}{Home}{Del}{Tab}", 0, "F6 @cmdOK");
+        row("decimal", 2, "16777216x", 1, "1677721 @txtColourName");
+        row("paste copied hex", 1, "{Ctrl+V:12zz34}{Ctrl+V:\"#FF6600\"\n}", 0,
             "FF6600 @txtColourName");
-        Row("paste #hex", 1, "{Ctrl+V:FF6600A}{Ctrl+V:#ff6600}", 0, "ff6600 @txtColourName");
-        Row("paste copied name", 4, "{Ctrl+V:\"red\"}", 0, "red @txtColourName");
-        Row("paste 300", 8, "{Ctrl+V:300}{Ctrl+V:\"30\"}", 0, "30|| @txtColour0");
-        Row("paste 100 decimals", 8, "{Ctrl+V:0.0" + decimals + "}{Ctrl+V:0." + decimals + "}", 0,
+        row("paste #hex", 1, "{Ctrl+V:FF6600A}{Ctrl+V:#ff6600}", 0, "ff6600 @txtColourName");
+        row("paste copied name", 4, "{Ctrl+V:\"red\"}", 0, "red @txtColourName");
+        row("paste 300", 8, "{Ctrl+V:300}{Ctrl+V:\"30\"}", 0, "30|| @txtColour0");
+        row("paste 100 decimals", 8, "{Ctrl+V:0.0" + decimals + "}{Ctrl+V:0." + decimals + "}", 0,
             "0." + decimals + "|| @txtColour0");
-        Row("paste zeros", 8, "{Ctrl+V:00" + zeros + "}1{Tab}{Ctrl+V:0." + zeros + "}0", 0,
+        row("paste zeros", 8, "{Ctrl+V:00" + zeros + "}1{Tab}{Ctrl+V:0." + zeros + "}0", 0,
             "1|0| @txtColour1");
-        Row("hex OK", 1, "ff6600{Return}", 0, "FF6600");
-        Row("short hex", 1, "FFF{Return}", 0, "FFF @txtColourName !Enter Colour");
-        Row("decimal OK", 2, "16737792{Return}", 0, "FF6600");
-        Row("empty decimal", 2, "{Return}", 0, "000000");
-        Row("name OK", 4, "RED{Return}", 0, "red");
-        Row("name not found", 4, "Grey{Return}", 0, "grey @txtColourName !No Such Colour Name");
-        Row("rgb halves", 8, "255{Tab}0.3{Tab}30%{Return}", 0, "FF4C4D");
-        Row("rgb re-formatted", 8, "0.0016{Tab}1.0{Tab}50%{Return}", 0, "01FF80");
-        Row("esc", 8, "255{Esc}", 0, "010203");
+        row("short hex", 1, "FFF{Return}", 0, "FFF @txtColourName !Enter Colour");
+        row("empty decimal", 2, "{Return}", 0, "000000");
+        row("name OK", 4, "RED{Return}", 0, "red");
+        row("name not found", 4, "Grey{Return}", 0, "grey @txtColourName !No Such Colour Name");
+        row("rgb halves", 8, "255{Tab}0.3{Tab}30%{Return}", 0, "FF4C4D");
+        row("rgb re-formatted", 8, "0.0016{Tab}1.0{Tab}50%{Return}", 0, "01FF80");
+        row("esc", 8, "255{Esc}", 0, "010203");
     }
     // Closing stores the notation; a new colour is one history step and copied at once.
     void keys()

@@ -129,6 +129,19 @@ copies '"#FF6600"' alt+c r ctrl+Insert
 keys ctrl+z
 opens 'Select Color' alt+c y
 copies '"#FF6347"' ctrl+Insert
+# A colour chosen there is shown and, with instant copy on, copied at once. It records nothing to
+# undo: undo brings back FF6600, recorded last, not FF6347, which the chosen colour replaced.
+keys alt+o i
+dialog 'Select Color' alt+c y
+printf 'none' | xclip -selection clipboard
+xdotool key alt+h
+xdotool type '#010203'
+xdotool key Return
+until_true 5 clipboard_is '"#010203"' || fail "the colour chosen in Select Color was not copied"
+copies '"#FF6600"' ctrl+z ctrl+Insert
+copies '"#010203"' ctrl+y ctrl+Insert
+keys alt+o i
+enter ff6347 F9
 
 # View: the five palettes, each drawn differently, the first one again at the end.
 pictures=()
