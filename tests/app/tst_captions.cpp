@@ -10,6 +10,7 @@
 #include "dialogs/frmcopy.h"
 #include "tests/freshsettings.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -41,34 +42,29 @@ QRect TextRoom(const QWidget *control)
                                                     : 0;
         return {left, 0, width, label->height()};
     }
-    if (const auto *button = qobject_cast<const QPushButton *>(control)) {
-        const int width = metrics.horizontalAdvance(button->text()) +
-                          button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
-        return {(button->width() - width) / 2, 0, width, button->height()};
-    }
-    // Check boxes and options: the mark, the space beside it and the text, centred upright.
-    const auto mark = [control, &metrics](QStyle::PixelMetric width, QStyle::PixelMetric height,
-                                          QStyle::PixelMetric spacing, const QString &text) {
-        const QStyle *style = control->style();
-        const int tall = std::max(style->pixelMetric(height), metrics.height());
-        return QRect(0, (control->height() - tall) / 2,
-                     style->pixelMetric(width) + style->pixelMetric(spacing) +
-                         metrics.horizontalAdvance(text),
-                     tall);
-    };
-    if (const auto *box = qobject_cast<const QCheckBox *>(control))
-        return mark(QStyle::PM_IndicatorWidth, QStyle::PM_IndicatorHeight,
-                    QStyle::PM_CheckBoxLabelSpacing, box->text());
-    if (const auto *option = qobject_cast<const QRadioButton *>(control))
-        return mark(QStyle::PM_ExclusiveIndicatorWidth, QStyle::PM_ExclusiveIndicatorHeight,
-                    QStyle::PM_RadioButtonLabelSpacing, option->text());
     if (const auto *frame = qobject_cast<const QGroupBox *>(control);
         frame && !frame->title().isEmpty())
-        return {0, 0, frame->minimumSizeHint().width(), frame->height()};
-    return {};
+        return {0, 0, frame->minimumSizeHint().width(), metrics.height()};
+    // A button's text with its margins; a check box's or option's mark, the space beside it and
+    // its text.
+    const auto *button = qobject_cast<const QAbstractButton *>(control);
+    if (!button || button->inherits("QToolButton"))
+        return {};
+    const QStyle *style = control->style();
+    const bool box = qobject_cast<const QCheckBox *>(control);
+    const int width = metrics.horizontalAdvance(button->text()) +
+                      (qobject_cast<const QPushButton *>(control)
+                           ? style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, control)
+                           : style->pixelMetric(box ? QStyle::PM_IndicatorWidth
+                                                    : QStyle::PM_ExclusiveIndicatorWidth) +
+                                 style->pixelMetric(box ? QStyle::PM_CheckBoxLabelSpacing
+                                                        : QStyle::PM_RadioButtonLabelSpacing));
+    const int left =
+        qobject_cast<const QPushButton *>(control) ? (control->width() - width) / 2 : 0;
+    return {left, (control->height() - metrics.height()) / 2, width, metrics.height()};
 }
 
-// What is cut or covered among the shown captions of window.
+// What is cut, covered by a text box or touched among the shown captions of window.
 QStringList Clipped(const QWidget *window)
 {
     QStringList faults;
@@ -91,6 +87,11 @@ QStringList Clipped(const QWidget *window)
             if (otherRoom.adjusted(-1, 0, 1, 0).intersects(placed.adjusted(-1, 0, 1, 0)) &&
                 !other->isAncestorOf(control) && !control->isAncestorOf(other))
                 faults << name + QStringLiteral(" touches ") + other->objectName();
+        for (const QWidget *box : window->findChildren<QWidget *>())
+            if ((box->inherits("QLineEdit") || box->inherits("QAbstractSpinBox")) &&
+                box->isVisibleTo(window) && !box->isAncestorOf(control) &&
+                QRect(box->mapTo(window, QPoint()), box->size()).intersects(placed))
+                faults << name + QStringLiteral(" is covered by ") + box->objectName();
         shown.append({control, placed});
     }
     return faults;
@@ -122,15 +123,12 @@ private slots:
                 SaveValue(Schema::View, view);
                 frmMain window;
                 window.show();
-                const std::pair<QList<QLabel *>, const char *> readouts[] = {
-                    {{window.lblXCoord, window.lblYCoord}, "-0000"},
-                    {{window.lblRedVal, window.lblGreenVal, window.lblBlueVal}, "255"},
-                    {{window.lblRedFloat, window.lblGreenFloat, window.lblBlueFloat}, "0.502"},
-                    {{window.lblRedPercent, window.lblGreenPercent, window.lblBluePercent},
-                     "100%"}};
-                for (const auto &[labels, widest] : readouts)
-                    for (QLabel *label : labels)
-                        label->setText(QLatin1String(widest));
+                const std::pair<const char *, const char *> widest[] = {
+                    {"Coord", "-0000"}, {"Val", "255"}, {"Float", "0.502"}, {"Percent", "100%"}};
+                for (QLabel *readout : window.fraFinder->findChildren<QLabel *>())
+                    for (const auto &[suffix, text] : widest)
+                        if (readout->objectName().endsWith(QLatin1String(suffix)))
+                            readout->setText(QLatin1String(text));
                 for (const char *text :
                      {"Now not using quotes", "Now not including tag", "Hover is now FF6600"}) {
                     window.StatusMessage(QLatin1String(text));
