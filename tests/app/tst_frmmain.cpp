@@ -98,7 +98,6 @@ private slots:
         QVERIFY(!window.mnuOptions[70]->isEnabled());
         QVERIFY(!window.mnuColour[70]->isEnabled());
         QVERIFY(!window.mnuColour[80]->isEnabled());
-        QCOMPARE(window.mnuHelp[10]->text(), QStringLiteral("&Contents And Index\tF1"));
         // The palette of the load is drawn: its first cell.
         QCOMPARE(window.picPalette->Point(30, 30), window.Settings.currentPalette == 40
                                                        ? ColourOf(ResolveColour(0x8000000A))

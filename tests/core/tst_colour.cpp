@@ -18,7 +18,6 @@ private slots:
         QTest::addColumn<QString>("hex");
         QTest::newRow("mixed") << RgbColour(128, 200, 1) << "80C801";
         QTest::newRow("one digit parts") << RgbColour(10, 0, 15) << "0A000F";
-        QTest::newRow("white") << RgbColour(255, 255, 255) << "FFFFFF";
     }
     void hexText()
     {
@@ -36,7 +35,6 @@ private slots:
         QTest::newRow("decimal half up") << 0.125 << 2 << "0.13";
         QTest::newRow("half to whole") << 2.5 << 0 << "3";
         QTest::newRow("negative half away from zero") << -2.5 << 0 << "-3";
-        QTest::newRow("half at first place") << 0.0005 << 3 << "0.001";
         QTest::newRow("below half") << 0.0004 << 3 << "0.000";
         QTest::newRow("carry into whole") << 0.9996 << 3 << "1.000";
         QTest::newRow("whole digits") << 1234.5678 << 2 << "1234.57";
@@ -56,7 +54,6 @@ private slots:
         QTest::addColumn<int>("part");
         QTest::addColumn<int>("precision");
         QTest::addColumn<QString>("text");
-        QTest::newRow("128 p3") << 128 << 3 << "0.502";
         QTest::newRow("1 p3") << 1 << 3 << "0.004";
         QTest::newRow("1 p2") << 1 << 2 << "0.0";
         QTest::newRow("254 p2") << 254 << 2 << "1.0";
@@ -89,9 +86,6 @@ private slots:
         QTest::addColumn<int>("precision");
         QTest::addColumn<QString>("text");
         const ColourValue mixed = RgbColour(128, 200, 1);
-        QTest::newRow("mixed 8-bit") << mixed << int(EightBit) << 3 << "rgb(128, 200, 1)";
-        QTest::newRow("mixed percent") << mixed << int(Percent) << 3 << "rgb(50%, 78%, 0%)";
-        QTest::newRow("mixed float") << mixed << int(Float) << 3 << "rgb 0.502 0.784 0.004";
         QTest::newRow("precision 0 is 3") << mixed << int(Float) << 0 << "rgb 0.502 0.784 0.004";
         QTest::newRow("mode 0") << mixed << 0 << 3 << "";
         QTest::newRow("mode 4") << mixed << 4 << 3 << "";

@@ -41,9 +41,6 @@ private slots:
                                 << QString(text);
         };
 
-        row("defaults", Q | P | A, Html, 1, "\"#FF6600\"");
-        row("no flags", 0, Html, 1, "FF6600");
-        row("pound, lower", P | L, Html, 1, "#ff6600");
         row("html bgcolor lower", Q | P | L | T, Html, 3, "bgcolor=\"#ff6600\"");
         row("css rgb lower", L | R | T, Css, 2, "background-color: rgb(255, 102, 0)");
         row("css rgb upper", R | T, Css, 2, "BACKGROUND-COLOR: RGB(255, 102, 0)");
@@ -53,10 +50,8 @@ private slots:
         row("inline bottom border upper", P | T, InlineCss, 5,
             "\"THIS.STYLE.BORDER-BOTTOM-COLOR='#FF6600'\"");
         row("html percent", Q | L | R | T, Html, 1, "color=\"rgb(100%, 40%, 0%)\"", Percent);
-        row("float p3", L | R, Html, 1, "rgb 1.0 0.4 0.0", Float);
         row("float p2 quoted", Q | L | R, Html, 1, "\"rgb 0.5 0.78 0.0\"", Float, 2,
             RgbColour(128, 200, 1));
-        row("pound sign ignored by rgb", P | L | R, Html, 1, "rgb(255, 102, 0)");
         row("tag kind out of range", Q | P | T, 4, 1, "\"#FF6600\"");
 
         const int names = NamesPaletteCopy;

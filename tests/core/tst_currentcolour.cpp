@@ -157,13 +157,11 @@ private slots:
         QCOMPARE(clipboard->text(), QStringLiteral("untouched"));
     }
 
-    // A stored safe colour is shown as stored, and the safe copy takes what is shown.
+    // The safe copy takes the stored safe colour as it is shown, not one worked out from the true
+    // colour; the captions of stored colours are the main window's load test's.
     void storedColoursShownAsStored()
     {
         ShowStoredColours(m_picMain, *m_upper, *m_lower, RgbColour(1, 2, 3), RgbColour(9, 9, 9));
-        QCOMPARE(m_upper->text(), QStringLiteral("010203"));
-        QCOMPARE(m_lower->text(), QStringLiteral("090909"));
-        QCOMPARE(ReadSwatchColour(m_picMain, 2), RgbColour(9, 9, 9));
         CopySafeColour(m_picMain, *m_upper, CopyOptions{PoundSign});
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("#090909"));
     }

@@ -98,7 +98,6 @@ private slots:
         row("name not found", 4, "Grey{Return}", 0, "grey @txtColourName !No Such Colour Name");
         row("rgb halves", 8, "255{Tab}0.3{Tab}30%{Return}", 0, "FF4C4D");
         row("rgb re-formatted", 8, "0.0016{Tab}1.0{Tab}50%{Return}", 0, "01FF80");
-        row("esc", 8, "255{Esc}", 0, "010203");
     }
     // Closing stores the notation; a new colour is one history step and copied at once.
     void keys()

@@ -49,10 +49,7 @@ private slots:
         QTest::addColumn<QPointF>("logical");
         QTest::addColumn<QPoint>("device");
         const Screens sideBySide{{QRect(0, 0, 1280, 720), 2}, {QRect(-1920, 0, 1920, 1080), 1}};
-        QTest::newRow("primary at 2, half a logical pixel")
-            << sideBySide << QPointF(640.5, 0) << QPoint(1281, 0);
         const Screens above{{QRect(0, 0, 2048, 1152), 1.25}, {QRect(-200, -1080, 1280, 720), 1.5}};
-        QTest::newRow("above at 1.5") << above << QPointF(-200, -980) << QPoint(-200, -930);
         QTest::newRow("primary at 1.25, between device pixels")
             << above << QPointF(0.9, 0.9) << QPoint(1, 1);
         // Where no screen is, the nearest one's scale goes on: a view hanging off a screen's

@@ -27,7 +27,6 @@ private slots:
         QTest::addColumn<QList<bool>>("enabled");      // undo and redo, at the end
         const QString ten = QStringLiteral("1 2 3 4 5 6 7 8 9 10");
         QTest::newRow("the first record") << "1" << QList<ColourValue>{} << QList{true, false};
-        QTest::newRow("its undo") << "1 u" << QList<ColourValue>{0} << QList{false, true};
         QTest::newRow("the eleventh record is dropped")
             << ten + " 11 u u u u u u u u u u" << QList<ColourValue>{9, 8, 7, 6, 5, 4, 3, 2, 1, 0}
             << QList{false, true};
