@@ -19,7 +19,7 @@ dir=$work/Tarvo
 mkdir "$dir"
 settings=$dir/registry.reg
 # LeakSanitizer cannot look for leaks in a process strace follows.
-export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
+traced() { ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0 strace "$@"; }
 
 fail() {
     echo "FAIL: $*" >&2
@@ -36,9 +36,8 @@ check() {
         echo "torn: the file does not read back whole" >&2
         return
     fi
-    awk -v next_=$1 '$2 != 1000 + $1 { exit 3 }
-                     $1 < next_ { kept++ } $1 > next_ { exit 3 }
-                     END { exit kept == next_ ? 0 : 2 }' "$work/held" || status=$?
+    awk -v next_=$1 '$2 != 1000 + $1 || $1 > next_ { never = 1 } $1 < next_ { kept++ }
+                     END { exit never ? 3 : kept == next_ ? 0 : 2 }' "$work/held" || status=$?
     case $status in
     0) ;;
     2) lost=$((lost + 1)) && echo "lost: of swatches 0..$(($1 - 1)), saved, the file keeps $(wc -l <"$work/held")" >&2 ;;
@@ -54,7 +53,7 @@ left_beside() {
         . | .. | registry.reg | registry.reg.lock | '*' | '.*') ;;
         *)
             left=$((left + 1))
-            echo "left beside the file: ${name##*/}" >&2
+            echo "left beside the file: ${name##*/}"
             rm -f "$name"
             ;;
         esac
@@ -108,12 +107,12 @@ echo "$kills random kills ($locked while the lock was held, $confirmed saves con
     "$torn torn files, $lost with confirmed swatches lost, $strays files left beside"
 
 # One save, from a known file, killed at each of its system calls in turn, from the opening of the
-# lock file to the end of the process. strace counts the calls of each name apart, so the Nth call
-# of the save is found as the Kth call of its name.
+# lock file to the end of the process. strace counts the calls of each name apart, so each call of
+# the save is found as the Nth call of its name.
 rm "$settings"
 saves 0 3
 cp "$settings" "$work/before"
-strace -o "$work/trace" "$writer" "$settings" 3 1 >/dev/null
+traced -o "$work/trace" "$writer" "$settings" 3 1 >/dev/null
 cp "$settings" "$work/after"
 cmp -s "$work/before" "$work/after" && fail "the traced save wrote nothing"
 awk 'match($0, /^[a-z0-9_]+\(/) { name = substr($0, 1, RLENGTH - 1); seen[name]++
@@ -126,7 +125,7 @@ while read -r name nth; do
     cp "$work/before" "$settings"
     status=0
     # (The braces keep the shell's word on the killed process off the output.)
-    { strace -o /dev/null -e "inject=$name:signal=KILL:when=$nth" \
+    { traced -o /dev/null -e "inject=$name:signal=KILL:when=$nth" \
         "$writer" "$settings" 3 1 >/dev/null; } 2>/dev/null || status=$?
     ((status == 128 + 9)) || fail "no kill at call $nth of $name (status $status)"
     if cmp -s "$settings" "$work/before"; then
