@@ -33,11 +33,14 @@ clipboard_hex() { [[ $(xclip -selection clipboard -o 2>/dev/null) == '"#'* ]]; }
 # pick X Y: a click on the screen pixel (X, Y); sets name to the text instant copy put on the
 # clipboard, and taken to the current colour then, as Ctrl+Insert copies it.
 pick() {
+    # The program's copy must come after xclip holds "none", or xclip's late claim hides it.
     printf none | xclip -selection clipboard
+    until_true 5 clipboard_is none || fail "xclip did not take the clipboard"
     xdotool mousemove --sync "$1" "$2" click 1
     until_true 5 clipboard_set || fail "a click at ($1, $2) copied nothing"
     name=$(xclip -selection clipboard -o)
     printf none | xclip -selection clipboard
+    until_true 5 clipboard_is none || fail "xclip did not take the clipboard"
     xdotool key ctrl+Insert
     until_true 5 clipboard_hex || fail "Ctrl+Insert copied nothing after the click at ($1, $2)"
     taken=$(xclip -selection clipboard -o)
