@@ -1,6 +1,7 @@
 #include "settings/backend_file.h"
 
 #include "settings/store.h"
+#include "settings/strings.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -105,10 +106,10 @@ public:
             return std::nullopt;
         return value->data;
     }
-    void Write(const QString &name, const QVariant &data) override
+    QString Write(const QString &name, const QVariant &data) override
     {
         const quint32 type = data.typeId() == QMetaType::QString ? RegSz : RegDword;
-        m_backend.Change([&](RegFile &file) {
+        return m_backend.Change([&](RegFile &file) {
             RegKey *key = file.FindKey(m_path);
             if (!key)
                 return false;
@@ -119,9 +120,9 @@ public:
             return true;
         });
     }
-    void Delete(const QString &name) override
+    QString Delete(const QString &name) override
     {
-        m_backend.Change([&](RegFile &file) {
+        return m_backend.Change([&](RegFile &file) {
             RegKey *key = file.FindKey(m_path);
             return key && key->Remove(name);
         });
@@ -146,13 +147,15 @@ FileBackend::~FileBackend()
         ::close(m_heldFd);
 }
 
-void FileBackend::CreateKey(const QString &path)
+QString FileBackend::CreateKey(const QString &path)
 {
     const QString fullPath = Root + path;
     Refresh(false);
-    if (m_file.FindKey(fullPath) || !QDir().mkpath(QFileInfo(m_fileName).absolutePath()))
-        return;
-    Change([&](RegFile &file) {
+    if (m_file.FindKey(fullPath))
+        return {};
+    if (!QDir().mkpath(QFileInfo(m_fileName).absolutePath()))
+        return LoadResString(382);
+    return Change([&](RegFile &file) {
         if (file.FindKey(fullPath))
             return false;
         file.AddKey(fullPath);
@@ -170,26 +173,33 @@ std::unique_ptr<RegistryKey> FileBackend::OpenKey(const QString &path)
     return std::make_unique<FileKey>(*this, fullPath, key);
 }
 
-void FileBackend::Change(const std::function<bool(RegFile &)> &edit)
+QString FileBackend::Change(const std::function<bool(RegFile &)> &edit)
 {
     const WriteLock lock(m_fileName);
     if (!lock.IsHeld())
-        return;
+        return LoadResString(381);
     // Another copy of the program may have written since the last read: change what is there now.
     Refresh(true);
-    if (!m_readable || !edit(m_file))
-        return;
+    if (!m_readable)
+        return LoadResString(383);
+    if (!edit(m_file))
+        return {};
     // A file the program would refuse to read back is not written, nor is a damaged file replaced
     // before it is kept aside.
     const QByteArray bytes = m_file.Serialise();
-    if (bytes.size() <= MaxFileSize &&
-        (!m_file.IsDamaged() || m_heldFd < 0 || KeepDamagedFileAside())) {
+    QString problem;
+    if (bytes.size() > MaxFileSize) {
+        problem = LoadResString(380);
+    } else if (m_file.IsDamaged() && m_heldFd >= 0 && !KeepDamagedFileAside()) {
+        problem = LoadResString(384);
+    } else {
         QSaveFile out(m_fileName);
-        if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size())
-            out.commit();
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+            problem = LoadResString(382);
     }
     // Whether the change landed or not, what is read next is what the file holds.
     Refresh(true);
+    return problem;
 }
 
 void FileBackend::Refresh(bool force)

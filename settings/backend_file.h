@@ -19,14 +19,14 @@ public:
     FileBackend(const FileBackend &) = delete;
     FileBackend &operator=(const FileBackend &) = delete;
 
-    void CreateKey(const QString &path) override;
+    QString CreateKey(const QString &path) override;
     std::unique_ptr<RegistryKey> OpenKey(const QString &path) override;
 
     // For the keys it hands out: the file as last read, which changes with every new reading (and
-    // the generation with it), and a change under the lock.
+    // the generation with it), and a change under the lock, which gives why it could not be made.
     const RegFile &File() const { return m_file; }
     quint64 Generation() const { return m_generation; }
-    void Change(const std::function<bool(RegFile &)> &edit);
+    QString Change(const std::function<bool(RegFile &)> &edit);
 
     // The largest file read; anything larger is no settings file and is only kept aside.
     static constexpr qint64 MaxFileSize = 4 * 1024 * 1024;

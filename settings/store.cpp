@@ -1,5 +1,7 @@
 #include "settings/store.h"
 
+#include "settings/strings.h"
+
 #include <cmath>
 
 namespace {
@@ -10,6 +12,20 @@ std::unique_ptr<SettingsBackend> &Backend()
     if (!backend)
         backend = DefaultSettingsBackend();
     return backend;
+}
+
+std::function<void(const QString &)> &ProblemHandler()
+{
+    static std::function<void(const QString &)> handler;
+    return handler;
+}
+
+// Whether a change was made, telling the handler why not.
+bool Made(const QString &problem)
+{
+    if (!problem.isEmpty() && ProblemHandler())
+        ProblemHandler()(problem);
+    return problem.isEmpty();
 }
 
 // A value as REG_DWORD stores it: True is -1, a fraction goes to the nearest whole number and a
@@ -44,9 +60,14 @@ void SetSettingsBackend(std::unique_ptr<SettingsBackend> backend)
     Backend() = std::move(backend);
 }
 
+void SetSaveProblemHandler(std::function<void(const QString &problem)> handler)
+{
+    ProblemHandler() = std::move(handler);
+}
+
 void CreateKey(const QString &path)
 {
-    Backend()->CreateKey(path);
+    Made(Backend()->CreateKey(path));
 }
 
 bool KeyExists(const QString &path)
@@ -62,16 +83,16 @@ QVariant GetValue(const QString &path, const QString &name, const QVariant &defa
     return ReadValue(*key, name).value_or(defaultValue);
 }
 
-void SaveValue(const QString &path, const QString &name, const QVariant &value, RegistryType type)
+bool SaveValue(const QString &path, const QString &name, const QVariant &value, RegistryType type)
 {
-    if (const std::unique_ptr<RegistryKey> key = Backend()->OpenKey(path))
-        WriteValue(*key, name, type, value);
+    const std::unique_ptr<RegistryKey> key = Backend()->OpenKey(path);
+    return key ? WriteValue(*key, name, type, value) : Made(LoadResString(379));
 }
 
-void DeleteValue(const QString &path, const QString &name)
+bool DeleteValue(const QString &path, const QString &name)
 {
-    if (const std::unique_ptr<RegistryKey> key = Backend()->OpenKey(path))
-        key->Delete(name);
+    const std::unique_ptr<RegistryKey> key = Backend()->OpenKey(path);
+    return Made(key ? key->Delete(name) : LoadResString(379));
 }
 
 std::optional<QVariant> ReadValue(RegistryKey &key, const QString &name)
@@ -79,11 +100,11 @@ std::optional<QVariant> ReadValue(RegistryKey &key, const QString &name)
     return key.Read(name);
 }
 
-void WriteValue(RegistryKey &key, const QString &name, RegistryType type, const QVariant &value)
+bool WriteValue(RegistryKey &key, const QString &name, RegistryType type, const QVariant &value)
 {
-    if (type == RegSz) {
-        key.Write(name, value.toString());
-    } else if (const std::optional<qint32> number = DwordOf(value)) {
-        key.Write(name, *number);
-    }
+    if (type == RegSz)
+        return Made(key.Write(name, value.toString()));
+    // A number that does not fit is left out, as the registry's own conversion would refuse it.
+    const std::optional<qint32> number = DwordOf(value);
+    return !number || Made(key.Write(name, *number));
 }
