@@ -184,11 +184,11 @@ QString FileBackend::Change(const std::function<bool(RegFile &)> &edit)
         return LoadResString(383);
     if (!edit(m_file))
         return {};
-    // A file the program would refuse to read back is not written, nor is a damaged file replaced
-    // before it is kept aside.
+    // A file the program would refuse to read back, for its size or anything else, is not
+    // written, nor is a damaged file replaced before it is kept aside.
     const QByteArray bytes = m_file.Serialise();
     QString problem;
-    if (bytes.size() > MaxFileSize) {
+    if (bytes.size() > MaxFileSize || RegFile::Parse(bytes).IsDamaged()) {
         problem = LoadResString(380);
     } else if (m_file.IsDamaged() && m_heldFd >= 0 && !KeepDamagedFileAside()) {
         problem = LoadResString(384);
@@ -224,7 +224,12 @@ void FileBackend::Refresh(bool force)
         Replace(RegFile(), false, -1, now);
         return;
     }
-    Replace(now.st_size > MaxFileSize ? RegFile::Damaged() : RegFile::Parse(*bytes), true, fd, now);
+    // The limit holds for the file as it would be written back, where a text beyond ASCII takes
+    // three to six bytes for each of its own: a file read can always be written again.
+    RegFile file = RegFile::Parse(*bytes);
+    if (now.st_size > MaxFileSize || file.Serialise().size() > MaxFileSize)
+        file = RegFile::Damaged();
+    Replace(std::move(file), true, fd, now);
 }
 
 void FileBackend::Replace(RegFile file, bool readable, int heldFd, const struct stat &heldStat)

@@ -28,7 +28,8 @@ public:
     quint64 Generation() const { return m_generation; }
     QString Change(const std::function<bool(RegFile &)> &edit);
 
-    // The largest file read; anything larger is no settings file and is only kept aside.
+    // The largest file read or written, as the program writes it; anything larger is no settings
+    // file and is only kept aside.
     static constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
 
 private:

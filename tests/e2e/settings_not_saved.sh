@@ -19,10 +19,29 @@ said_once() {
 }
 
 # A file just under the size limit, which the settings of a close would take beyond it.
-write_settings '"Splash"=dword:00000000' "\"Other\"=\"$(head -c 4194000 /dev/zero | tr '\0' x)\""
-before=$(md5sum <"$settings")
+write_settings '"Splash"=dword:00000000' "\"Other\"=\"$(head -c 4193900 /dev/zero | tr '\0' x)\""
 run_and_close
 said_once "the settings file would grow too large"
-[[ $(md5sum <"$settings") == "$before" ]] || fail "the full file was changed"
+(($(stat -c %s "$settings") <= 4194304)) || fail "the file grew beyond the limit"
+
+# Another program's long text beyond ASCII, 2.8 MB as it reads, more than the limit as the program
+# would write it: taken as damaged at once, kept aside, and the settings stored in a new file.
+write_settings '"Splash"=dword:00000000' "\"Other\"=\"$(yes é | head -n 1400000 | tr -d '\n')\""
+cp "$settings" "$work/wide"
+run_and_close
+aside=$(compgen -G "$settings.damaged-*") || fail "the wide file was not kept aside"
+cmp -s "$aside" "$work/wide" || fail "the file kept aside is not the wide one"
+[[ $(stored Palette) == dword:0000000a ]] || fail "the settings were not stored: $(cat "$work/stderr")"
+rm "$aside"
+
+# At the limit of keys, the key of the window's place cannot be added: its values are not stored,
+# the rest are, and no file is written that would read back as damaged.
+write_settings '"Splash"=dword:00000000'
+for ((k = 0; k < 4090; k++)); do printf '[HKEY_LOCAL_MACHINE\\Other\\%d]\r\n' "$k"; done >>"$settings"
+run_and_close
+said_once "their key could not be opened"
+! compgen -G "$settings.damaged-*" >/dev/null || fail "a file was written that reads as damaged"
+[[ $(stored Palette) == dword:0000000a ]] || fail "the other settings were not stored"
+[[ $(grep -c '^\[' "$settings") == 4096 ]] || fail "not 4096 keys: $(grep -c '^\[' "$settings")"
 
 echo "PASS"
