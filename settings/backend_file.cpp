@@ -18,17 +18,32 @@ namespace {
 
 const QString Root = QStringLiteral("HKEY_LOCAL_MACHINE\\");
 
-bool SameTime(const struct stat &a, const struct stat &b)
+struct timespec Modified(const struct stat &s)
 {
 #ifdef __APPLE__
-    return a.st_mtimespec.tv_sec == b.st_mtimespec.tv_sec &&
-           a.st_mtimespec.tv_nsec == b.st_mtimespec.tv_nsec &&
-           a.st_ctimespec.tv_sec == b.st_ctimespec.tv_sec &&
-           a.st_ctimespec.tv_nsec == b.st_ctimespec.tv_nsec;
+    return s.st_mtimespec;
 #else
-    return a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec &&
-           a.st_ctim.tv_sec == b.st_ctim.tv_sec && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
+    return s.st_mtim;
 #endif
+}
+
+struct timespec Changed(const struct stat &s)
+{
+#ifdef __APPLE__
+    return s.st_ctimespec;
+#else
+    return s.st_ctim;
+#endif
+}
+
+bool operator==(const struct timespec &a, const struct timespec &b)
+{
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+bool SameTime(const struct stat &a, const struct stat &b)
+{
+    return Modified(a) == Modified(b) && Changed(a) == Changed(b);
 }
 
 bool SameFile(const struct stat &a, const struct stat &b)
@@ -245,6 +260,17 @@ void FileBackend::Replace(RegFile file, bool readable, int heldFd, const struct 
 
 bool FileBackend::KeepDamagedFileAside() const
 {
+    // A damaged file that cannot be replaced is kept aside once, not again at every save: a link
+    // kept is the file itself, a copy has its size and modification time.
+    const QFileInfo info(m_fileName);
+    for (const QFileInfo &kept : info.absoluteDir().entryInfoList(
+             {info.fileName() + QStringLiteral(".damaged-*")}, QDir::Files | QDir::Hidden)) {
+        struct stat each = {};
+        if (::stat(QFile::encodeName(kept.filePath()).constData(), &each) == 0 &&
+            ((each.st_dev == m_heldStat.st_dev && each.st_ino == m_heldStat.st_ino) ||
+             (each.st_size == m_heldStat.st_size && Modified(each) == Modified(m_heldStat))))
+            return true;
+    }
     const QString stem = m_fileName + QStringLiteral(".damaged-") +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString aside = stem;
@@ -252,9 +278,12 @@ bool FileBackend::KeepDamagedFileAside() const
         aside = stem + u'-' + QString::number(n);
     // A hard link keeps even a huge file aside at once (the file itself, where the settings file is
     // a symbolic link to it); a copy where links are not possible.
+    const QByteArray nativeAside = QFile::encodeName(aside);
+    const struct timespec times[] = {{0, UTIME_OMIT}, Modified(m_heldStat)};
     const bool kept = ::linkat(AT_FDCWD, m_nativeName.constData(), AT_FDCWD,
-                               QFile::encodeName(aside).constData(), AT_SYMLINK_FOLLOW) == 0 ||
-                      QFile::copy(m_fileName, aside);
+                               nativeAside.constData(), AT_SYMLINK_FOLLOW) == 0 ||
+                      (QFile::copy(m_fileName, aside) &&
+                       ::utimensat(AT_FDCWD, nativeAside.constData(), times, 0) == 0);
     if (kept)
         qWarning("Tarvo Pigmenta: the settings file %s was damaged; it is kept as %s",
                  qPrintable(m_fileName), qPrintable(aside));

@@ -44,4 +44,28 @@ said_once "their key could not be opened"
 [[ $(stored Palette) == dword:0000000a ]] || fail "the other settings were not stored"
 [[ $(grep -c '^\[' "$settings") == 4096 ]] || fail "not 4096 keys: $(grep -c '^\[' "$settings")"
 
+# Another user's settings folder, the program run as that user (uid 1000): as_user COMMAND...
+chmod 711 "$work"
+user=$work/user
+mkdir -p "$user/Tarvo" "$user/runtime"
+chmod 700 "$user/runtime"
+as_user() {
+    setpriv --reuid=1000 --regid=1000 --clear-groups \
+        env XDG_CONFIG_HOME="$user" XDG_RUNTIME_DIR="$user/runtime" "$@"
+}
+kept_aside() { compgen -G "$user/Tarvo/registry.reg.damaged-*" | wc -l; }
+
+# A damaged file of root's, which the user may read but neither replace nor link to: it is kept
+# aside once, as a copy, however many saves fail (the start's keys, so the close finds none), in
+# this run and the next.
+head -c 100000 /dev/urandom >"$user/Tarvo/registry.reg"
+chmod 444 "$user/Tarvo/registry.reg"
+chown -R 1000:1000 "$user/runtime" "$user/Tarvo"
+chown 0:0 "$user/Tarvo/registry.reg"
+for run in 1 2; do
+    run_and_close as_user "$program"
+    said_once "their key could not be opened"
+    [[ $(kept_aside) == 1 ]] || fail "run $run: kept aside $(kept_aside) times"
+done
+
 echo "PASS"
