@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <cerrno>
@@ -193,6 +194,7 @@ QString FileBackend::Change(const std::function<bool(RegFile &)> &edit)
     const WriteLock lock(m_fileName);
     if (!lock.IsHeld())
         return LoadResString(381);
+    RemoveStrays();
     // Another copy of the program may have written since the last read: change what is there now.
     Refresh(true);
     if (!m_readable)
@@ -256,6 +258,22 @@ void FileBackend::Replace(RegFile file, bool readable, int heldFd, const struct 
     m_readable = readable;
     m_heldFd = heldFd;
     m_heldStat = heldStat;
+}
+
+void FileBackend::RemoveStrays() const
+{
+    // A writer killed between naming its new file and renaming it over the settings file leaves
+    // it beside, named after the file and six letters; while the lock is held, none is being
+    // written.
+    static const QRegularExpression letters(QRegularExpression::anchoredPattern("[A-Za-z]{6}"));
+    const QFileInfo info(m_fileName);
+    QDir folder = info.absoluteDir();
+    for (const QString &name :
+         folder.entryList({info.fileName() + QStringLiteral(".??????")},
+                          QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive)) {
+        if (letters.match(QStringView(name).last(6)).hasMatch())
+            folder.remove(name);
+    }
 }
 
 bool FileBackend::KeepDamagedFileAside() const

@@ -38,6 +38,7 @@ private:
     // Takes file as the one last read, holding heldFd (or none, -1) open.
     void Replace(RegFile file, bool readable, int heldFd, const struct stat &heldStat);
     bool KeepDamagedFileAside() const;
+    void RemoveStrays() const;
 
     QString m_fileName;
     QByteArray m_nativeName; // m_fileName as the system calls take it
