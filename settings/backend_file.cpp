@@ -70,33 +70,67 @@ std::optional<QByteArray> ReadAll(int fd, qint64 size)
     return bytes;
 }
 
+// An exclusive lock on what path names, opened with flags; -1 when it cannot be had.
+int Lock(const QByteArray &path, int flags)
+{
+    int fd = ::open(path.constData(), flags | O_CLOEXEC, 0644);
+    int locked = -1;
+    while (fd >= 0 && (locked = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+    }
+    if (fd >= 0 && locked != 0) {
+        ::close(fd);
+        fd = -1;
+    }
+    return fd;
+}
+
 // An exclusive lock beside the settings file, held while one change is made; the system drops it
 // when the holder dies.
 class WriteLock
 {
 public:
     explicit WriteLock(const QString &fileName)
+        : m_name(QFile::encodeName(fileName + QStringLiteral(".lock")))
     {
-        m_fd = ::open(QFile::encodeName(fileName + QStringLiteral(".lock")).constData(),
-                      O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        while (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0) {
-            if (errno != EINTR) {
-                ::close(m_fd);
-                m_fd = -1;
-            }
+        // The folder is locked too where it can be (not on every network file system): a tidying
+        // tool that removes the lock file while it is held cannot let a second writer in then.
+        m_folderFd =
+            Lock(QFile::encodeName(QFileInfo(fileName).absolutePath()), O_RDONLY | O_DIRECTORY);
+        for (;;) {
+            // A lock file that may not be written, or a folder in its place, locks as well read
+            // only.
+            m_fd = Lock(m_name, O_RDWR | O_CREAT);
+            if (m_fd < 0)
+                m_fd = Lock(m_name, O_RDONLY);
+            // A lock file removed or replaced before it was locked excludes nobody who opens the
+            // name now: the lock is taken again on what the name holds.
+            if (m_fd < 0 || IsStillHeld())
+                return;
+            ::close(m_fd);
         }
     }
     ~WriteLock()
     {
-        if (m_fd >= 0)
-            ::close(m_fd);
+        for (const int fd : {m_fd, m_folderFd}) {
+            if (fd >= 0)
+                ::close(fd);
+        }
     }
     WriteLock(const WriteLock &) = delete;
     WriteLock &operator=(const WriteLock &) = delete;
     bool IsHeld() const { return m_fd >= 0; }
+    // Whether the file locked is still the one of the lock's name.
+    bool IsStillHeld() const
+    {
+        struct stat held = {}, named = {};
+        return ::fstat(m_fd, &held) == 0 && ::stat(m_name.constData(), &named) == 0 &&
+               held.st_dev == named.st_dev && held.st_ino == named.st_ino;
+    }
 
 private:
+    QByteArray m_name;
     int m_fd = -1;
+    int m_folderFd = -1;
 };
 
 class FileKey final : public RegistryKey
@@ -191,32 +225,43 @@ std::unique_ptr<RegistryKey> FileBackend::OpenKey(const QString &path)
 
 QString FileBackend::Change(const std::function<bool(RegFile &)> &edit)
 {
-    const WriteLock lock(m_fileName);
-    if (!lock.IsHeld())
-        return LoadResString(381);
-    RemoveStrays();
-    // Another copy of the program may have written since the last read: change what is there now.
-    Refresh(true);
-    if (!m_readable)
-        return LoadResString(383);
-    if (!edit(m_file))
-        return {};
-    // A file the program would refuse to read back, for its size or anything else, is not
-    // written, nor is a damaged file replaced before it is kept aside.
-    const QByteArray bytes = m_file.Serialise();
-    QString problem;
-    if (bytes.size() > MaxFileSize || RegFile::Parse(bytes).IsDamaged()) {
-        problem = LoadResString(380);
-    } else if (m_file.IsDamaged() && m_heldFd >= 0 && !KeepDamagedFileAside()) {
-        problem = LoadResString(384);
-    } else {
-        QSaveFile out(m_fileName);
-        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-            problem = LoadResString(382);
+    for (;;) {
+        const WriteLock lock(m_fileName);
+        if (!lock.IsHeld())
+            return LoadResString(381);
+        RemoveStrays();
+        // Another copy of the program may have written since the last read: change what is
+        // there now.
+        Refresh(true);
+        if (!m_readable)
+            return LoadResString(383);
+        if (!edit(m_file))
+            return {};
+        // A file the program would refuse to read back, for its size or anything else, is not
+        // written, nor is a damaged file replaced before it is kept aside.
+        const QByteArray bytes = m_file.Serialise();
+        QString problem;
+        if (bytes.size() > MaxFileSize || RegFile::Parse(bytes).IsDamaged()) {
+            problem = LoadResString(380);
+        } else if (m_file.IsDamaged() && m_heldFd >= 0 && !KeepDamagedFileAside()) {
+            problem = LoadResString(384);
+        } else {
+            QSaveFile out(m_fileName);
+            if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() ||
+                !out.flush() || ::fsync(out.handle()) != 0) {
+                problem = LoadResString(382);
+            } else if (!lock.IsStillHeld()) {
+                // The lock file was removed meanwhile, which let another writer in: the change
+                // is made again on what that writer left.
+                continue;
+            } else if (!out.commit()) {
+                problem = LoadResString(382);
+            }
+        }
+        // Whether the change landed or not, what is read next is what the file holds.
+        Refresh(true);
+        return problem;
     }
-    // Whether the change landed or not, what is read next is what the file holds.
-    Refresh(true);
-    return problem;
 }
 
 void FileBackend::Refresh(bool force)
