@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -68,6 +69,16 @@ std::optional<QByteArray> ReadAll(int fd, qint64 size)
     }
     bytes.truncate(done);
     return bytes;
+}
+
+// The new file takes the owner, group and mode of the one it replaces, so that one run as root in
+// the user's folder leaves a file the user may still replace. Only root may give a file away: for
+// anyone else the file stays the writer's, in the old group where the writer belongs to it.
+void KeepOwnerAndMode(int fd, const struct stat &old)
+{
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0)
+        std::ignore = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    std::ignore = ::fchmod(fd, old.st_mode & 07777);
 }
 
 // An exclusive lock on what path names, opened with flags; -1 when it cannot be had.
@@ -247,8 +258,10 @@ QString FileBackend::Change(const std::function<bool(RegFile &)> &edit)
             problem = LoadResString(384);
         } else {
             QSaveFile out(m_fileName);
-            if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() ||
-                !out.flush() || ::fsync(out.handle()) != 0) {
+            if (out.open(QIODevice::WriteOnly) && m_heldFd >= 0)
+                KeepOwnerAndMode(out.handle(), m_heldStat);
+            if (!out.isOpen() || out.write(bytes) != bytes.size() || !out.flush() ||
+                ::fsync(out.handle()) != 0) {
                 problem = LoadResString(382);
             } else if (!lock.IsStillHeld()) {
                 // The lock file was removed meanwhile, which let another writer in: the change

@@ -68,4 +68,31 @@ for run in 1 2; do
     [[ $(kept_aside) == 1 ]] || fail "run $run: kept aside $(kept_aside) times"
 done
 
+# One run as root in the user's folder keeps the file the user's, with its group and mode.
+rm -f "$user/Tarvo/"*
+write_settings '"Splash"=dword:00000000'
+cp "$settings" "$user/Tarvo/registry.reg"
+chown 1000:1000 "$user/Tarvo/registry.reg"
+chmod 640 "$user/Tarvo/registry.reg"
+run_and_close env XDG_CONFIG_HOME="$user" "$program"
+[[ $(stat -c '%u:%g %a' "$user/Tarvo/registry.reg") == "1000:1000 640" ]] ||
+    fail "root took the file: $(stat -c '%u:%g %a' "$user/Tarvo/registry.reg")"
+grep -aq '^"Palette"=' "$user/Tarvo/registry.reg" || fail "root's run stored nothing"
+
+# The user's saves land beside a lock file that root left and the user may only read ...
+chown 0:0 "$user/Tarvo/registry.reg.lock"
+chmod 444 "$user/Tarvo/registry.reg.lock"
+sed -i '/^"Left"=/d' "$user/Tarvo/registry.reg"
+run_and_close as_user "$program"
+grep -aq '^"Left"=' "$user/Tarvo/registry.reg" || fail "the user's run stored nothing"
+[[ ! -s $work/stderr ]] || fail "the user's run said: $(cat "$work/stderr")"
+
+# ... and are said to be impossible where a file of root's (from before) may not be replaced.
+chown 0:0 "$user/Tarvo/registry.reg"
+chmod 644 "$user/Tarvo/registry.reg"
+sed -i '/^"Left"=/d' "$user/Tarvo/registry.reg"
+run_and_close as_user "$program"
+said_once "the settings file could not be replaced"
+! grep -aq '^"Left"=' "$user/Tarvo/registry.reg" || fail "root's file was changed"
+
 echo "PASS"
