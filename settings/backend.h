@@ -31,6 +31,8 @@ public:
     virtual QString CreateKey(const QString &path) = 0;
     // Null when the key does not exist or cannot be opened.
     virtual std::unique_ptr<RegistryKey> OpenKey(const QString &path) = 0;
+    // Why a change finds no key to be made in, when OpenKey gave none.
+    virtual QString NoKeyProblem() const = 0;
 };
 
 // The registry on Windows, the settings file everywhere else.

@@ -234,6 +234,11 @@ std::unique_ptr<RegistryKey> FileBackend::OpenKey(const QString &path)
     return std::make_unique<FileKey>(*this, fullPath, key);
 }
 
+QString FileBackend::NoKeyProblem() const
+{
+    return LoadResString(m_readable ? 379 : 383);
+}
+
 QString FileBackend::Change(const std::function<bool(RegFile &)> &edit)
 {
     for (;;) {
@@ -366,8 +371,28 @@ bool FileBackend::KeepDamagedFileAside() const
     return kept;
 }
 
+namespace {
+
+// No settings file at all: every read gives its default, every change is refused.
+class NoSettingsFile final : public SettingsBackend
+{
+public:
+    QString CreateKey(const QString &) override { return NoKeyProblem(); }
+    std::unique_ptr<RegistryKey> OpenKey(const QString &) override { return nullptr; }
+    QString NoKeyProblem() const override { return LoadResString(385); }
+};
+
+} // namespace
+
 std::unique_ptr<SettingsBackend> DefaultSettingsBackend()
 {
+    // Without a home folder the file would land at the root of the file system (/.config, for a
+    // program run as root): the program keeps no settings then, runs with its defaults and says
+    // why.
+    if (qEnvironmentVariableIsEmpty("HOME") && qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME")) {
+        qWarning("Tarvo Pigmenta: %s", qPrintable(LoadResString(385)));
+        return std::make_unique<NoSettingsFile>();
+    }
     return std::make_unique<FileBackend>(
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
         QStringLiteral("/Tarvo/registry.reg"));

@@ -21,6 +21,7 @@ public:
 
     QString CreateKey(const QString &path) override;
     std::unique_ptr<RegistryKey> OpenKey(const QString &path) override;
+    QString NoKeyProblem() const override;
 
     // For the keys it hands out: the file as last read, which changes with every new reading (and
     // the generation with it), and a change under the lock, which gives why it could not be made.

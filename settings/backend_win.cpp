@@ -1,5 +1,6 @@
 #include "settings/backend.h"
 #include "settings/registry_win.h"
+#include "settings/strings.h"
 
 namespace {
 
@@ -54,6 +55,8 @@ public:
             return nullptr;
         return std::make_unique<WinRegistryKey>(std::move(key));
     }
+
+    QString NoKeyProblem() const override { return LoadResString(379); }
 };
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "settings/store.h"
 
-#include "settings/strings.h"
-
 #include <cmath>
 
 namespace {
@@ -86,13 +84,13 @@ QVariant GetValue(const QString &path, const QString &name, const QVariant &defa
 bool SaveValue(const QString &path, const QString &name, const QVariant &value, RegistryType type)
 {
     const std::unique_ptr<RegistryKey> key = Backend()->OpenKey(path);
-    return key ? WriteValue(*key, name, type, value) : Made(LoadResString(379));
+    return key ? WriteValue(*key, name, type, value) : Made(Backend()->NoKeyProblem());
 }
 
 bool DeleteValue(const QString &path, const QString &name)
 {
     const std::unique_ptr<RegistryKey> key = Backend()->OpenKey(path);
-    return Made(key ? key->Delete(name) : LoadResString(379));
+    return Made(key ? key->Delete(name) : Backend()->NoKeyProblem());
 }
 
 std::optional<QVariant> ReadValue(RegistryKey &key, const QString &name)

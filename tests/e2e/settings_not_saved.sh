@@ -95,4 +95,14 @@ run_and_close as_user "$program"
 said_once "the settings file could not be replaced"
 ! grep -aq '^"Left"=' "$user/Tarvo/registry.reg" || fail "root's file was changed"
 
+# With neither HOME nor XDG_CONFIG_HOME there is no folder for the settings file: the program says
+# so at its start, runs with its defaults and writes no file (for root, /.config at the root of the
+# file system), and its close says that nothing was stored.
+before=$(ls -la --full-time /.config/Tarvo 2>&1 || true)
+run_and_close env -u HOME -u XDG_CONFIG_HOME "$program"
+said_once "no folder for the settings file: neither HOME nor XDG_CONFIG_HOME is set"
+[[ $(grep -c "no folder for the settings file" "$work/stderr") == 2 ]] ||
+    fail "the start did not say there is no folder: $(cat "$work/stderr")"
+[[ $(ls -la --full-time /.config/Tarvo 2>&1 || true) == "$before" ]] || fail "a settings file was written"
+
 echo "PASS"
