@@ -236,7 +236,8 @@ std::unique_ptr<RegistryKey> FileBackend::OpenKey(const QString &path)
 
 QString FileBackend::NoKeyProblem() const
 {
-    return LoadResString(m_readable ? 379 : 383);
+    // A key that a damaged file lost reads as missing too; the damage is what is worth saying.
+    return LoadResString(m_readable && !m_file.IsDamaged() ? 379 : 383);
 }
 
 QString FileBackend::Change(const std::function<bool(RegFile &)> &edit)

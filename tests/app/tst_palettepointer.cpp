@@ -199,7 +199,7 @@ private slots:
         row("Escape", "Escape", 100, 9, NoColour, "before");
         row("moved without the button", "move", 100, 9, NoColour, "before");
         row("file unreadable", "unreadable", 100, 9, NoColour,
-            "Settings could not be saved: their key could not be opened");
+            "Settings could not be saved: the settings file could not be read");
     }
     void saveFromDisplay()
     {

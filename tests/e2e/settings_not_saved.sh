@@ -80,7 +80,7 @@ chown -R 1000:1000 "$user/runtime" "$user/Tarvo"
 chown 0:0 "$user/Tarvo/registry.reg"
 for run in 1 2; do
     run_and_close as_user "$program"
-    said_once "their key could not be opened"
+    said_once "the settings file could not be read"
     [[ $(kept_aside) == 1 ]] || fail "run $run: kept aside $(kept_aside) times"
 done
 
