@@ -121,6 +121,11 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     new HelpKey([this] { ShowManual(); }, this);
     Form_Resize();
     Form_Load();
+    // A change of the settings that could not be made is said where the user looks for news of
+    // what a command did; a success text that would hide it is not shown.
+    SetSaveProblemHandler([this](const QString &problem) {
+        StatusMessage(LoadResString(378) + QLatin1Char(' ') + problem);
+    });
 }
 
 void frmMain::CreateControls()
@@ -296,6 +301,13 @@ void frmMain::Form_Unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
+    // The closing window has no status bar to say it on: one line on standard error tells what
+    // kept the settings (the other windows' included) from being stored.
+    QString problem;
+    SetSaveProblemHandler([&problem](const QString &each) {
+        if (problem.isEmpty())
+            problem = each;
+    });
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (window != this && window->isVisible())
             window->close();
@@ -307,6 +319,9 @@ void frmMain::Form_Unload()
     }
     SaveValue(Schema::TrueColour, ReadSwatchColour(*picMain, 1));
     SaveValue(Schema::SafeColour, ReadSwatchColour(*picMain, 2));
+    SetSaveProblemHandler({});
+    if (!problem.isEmpty())
+        qWarning("Tarvo Pigmenta: %s %s", qPrintable(LoadResString(378)), qPrintable(problem));
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

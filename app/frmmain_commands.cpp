@@ -322,11 +322,10 @@ void frmMain::mnuPreview_Click(int index)
     for (const auto &[slot, value] : roles) {
         if (slot != index)
             continue;
-        if (value)
-            SaveValue(*value, colour);
-        // "Link is now FF6600"
-        StatusMessage(LoadResString(370 + (slot - 30) / 10) + QLatin1Char(' ') +
-                      LoadResString(377) + QLatin1Char(' ') + lblHexName[0]->text());
+        // "Link is now FF6600", unless the colour could not be stored
+        if (!value || SaveValue(*value, colour))
+            StatusMessage(LoadResString(370 + (slot - 30) / 10) + QLatin1Char(' ') +
+                          LoadResString(377) + QLatin1Char(' ') + lblHexName[0]->text());
     }
     if (index == 110) {
         if (const std::optional<QString> font =
@@ -387,6 +386,7 @@ void frmMain::ShowEnterColour()
 // with it still open takes it along and must not be told, its menus being gone by then.
 frmMain::~frmMain()
 {
+    SetSaveProblemHandler({});
     if (m_copyOptions)
         disconnect(m_copyOptions, nullptr, this, nullptr);
 }

@@ -230,9 +230,8 @@ void PalettePointer::picMain_MouseUp(int button, int, int, int)
     const int index = PaletteHitTest(CustomPalette, m_picPalette, PointerOnPalette(m_picPalette));
     const ColourValue colour = ReadSwatchColour(m_picMain, m_swatchPart);
     FillCell(index, colour);
-    if (index >= 0) {
-        SaveValue(Schema::Swatch(index), colour);
+    // A swatch that could not be stored leaves the store's word on it in the status bar.
+    if (index >= 0 && SaveValue(Schema::Swatch(index), colour))
         emit StatusMessage(LoadResString(350) + QLatin1Char(' ') + QString::number(index + 1));
-    }
     DrawPalette(m_picPalette, CustomPalette);
 }

@@ -1,33 +1,51 @@
 #include "settings/backend_file.h"
 
 #include "settings/store.h"
+#include "settings/strings.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
 
 const QString Root = QStringLiteral("HKEY_LOCAL_MACHINE\\");
 
-bool SameTime(const struct stat &a, const struct stat &b)
+struct timespec Modified(const struct stat &s)
 {
 #ifdef __APPLE__
-    return a.st_mtimespec.tv_sec == b.st_mtimespec.tv_sec &&
-           a.st_mtimespec.tv_nsec == b.st_mtimespec.tv_nsec &&
-           a.st_ctimespec.tv_sec == b.st_ctimespec.tv_sec &&
-           a.st_ctimespec.tv_nsec == b.st_ctimespec.tv_nsec;
+    return s.st_mtimespec;
 #else
-    return a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec &&
-           a.st_ctim.tv_sec == b.st_ctim.tv_sec && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
+    return s.st_mtim;
 #endif
+}
+
+struct timespec Changed(const struct stat &s)
+{
+#ifdef __APPLE__
+    return s.st_ctimespec;
+#else
+    return s.st_ctim;
+#endif
+}
+
+bool operator==(const struct timespec &a, const struct timespec &b)
+{
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+bool SameTime(const struct stat &a, const struct stat &b)
+{
+    return Modified(a) == Modified(b) && Changed(a) == Changed(b);
 }
 
 bool SameFile(const struct stat &a, const struct stat &b)
@@ -53,33 +71,77 @@ std::optional<QByteArray> ReadAll(int fd, qint64 size)
     return bytes;
 }
 
+// The new file takes the owner, group and mode of the one it replaces, so that one run as root in
+// the user's folder leaves a file the user may still replace. Only root may give a file away: for
+// anyone else the file stays the writer's, in the old group where the writer belongs to it.
+void KeepOwnerAndMode(int fd, const struct stat &old)
+{
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0)
+        std::ignore = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    std::ignore = ::fchmod(fd, old.st_mode & 07777);
+}
+
+// An exclusive lock on what path names, opened with flags; -1 when it cannot be had.
+int Lock(const QByteArray &path, int flags)
+{
+    int fd = ::open(path.constData(), flags | O_CLOEXEC, 0644);
+    int locked = -1;
+    while (fd >= 0 && (locked = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+    }
+    if (fd >= 0 && locked != 0) {
+        ::close(fd);
+        fd = -1;
+    }
+    return fd;
+}
+
 // An exclusive lock beside the settings file, held while one change is made; the system drops it
 // when the holder dies.
 class WriteLock
 {
 public:
     explicit WriteLock(const QString &fileName)
+        : m_name(QFile::encodeName(fileName + QStringLiteral(".lock")))
     {
-        m_fd = ::open(QFile::encodeName(fileName + QStringLiteral(".lock")).constData(),
-                      O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        while (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0) {
-            if (errno != EINTR) {
-                ::close(m_fd);
-                m_fd = -1;
-            }
+        // The folder is locked too where it can be (not on every network file system): a tidying
+        // tool that removes the lock file while it is held cannot let a second writer in then.
+        m_folderFd =
+            Lock(QFile::encodeName(QFileInfo(fileName).absolutePath()), O_RDONLY | O_DIRECTORY);
+        for (;;) {
+            // A lock file that may not be written, or a folder in its place, locks as well read
+            // only.
+            m_fd = Lock(m_name, O_RDWR | O_CREAT);
+            if (m_fd < 0)
+                m_fd = Lock(m_name, O_RDONLY);
+            // A lock file removed or replaced before it was locked excludes nobody who opens the
+            // name now: the lock is taken again on what the name holds.
+            if (m_fd < 0 || IsStillHeld())
+                return;
+            ::close(m_fd);
         }
     }
     ~WriteLock()
     {
-        if (m_fd >= 0)
-            ::close(m_fd);
+        for (const int fd : {m_fd, m_folderFd}) {
+            if (fd >= 0)
+                ::close(fd);
+        }
     }
     WriteLock(const WriteLock &) = delete;
     WriteLock &operator=(const WriteLock &) = delete;
     bool IsHeld() const { return m_fd >= 0; }
+    // Whether the file locked is still the one of the lock's name.
+    bool IsStillHeld() const
+    {
+        struct stat held = {}, named = {};
+        return ::fstat(m_fd, &held) == 0 && ::stat(m_name.constData(), &named) == 0 &&
+               held.st_dev == named.st_dev && held.st_ino == named.st_ino;
+    }
 
 private:
+    QByteArray m_name;
     int m_fd = -1;
+    int m_folderFd = -1;
 };
 
 class FileKey final : public RegistryKey
@@ -105,10 +167,10 @@ public:
             return std::nullopt;
         return value->data;
     }
-    void Write(const QString &name, const QVariant &data) override
+    QString Write(const QString &name, const QVariant &data) override
     {
         const quint32 type = data.typeId() == QMetaType::QString ? RegSz : RegDword;
-        m_backend.Change([&](RegFile &file) {
+        return m_backend.Change([&](RegFile &file) {
             RegKey *key = file.FindKey(m_path);
             if (!key)
                 return false;
@@ -119,9 +181,9 @@ public:
             return true;
         });
     }
-    void Delete(const QString &name) override
+    QString Delete(const QString &name) override
     {
-        m_backend.Change([&](RegFile &file) {
+        return m_backend.Change([&](RegFile &file) {
             RegKey *key = file.FindKey(m_path);
             return key && key->Remove(name);
         });
@@ -146,13 +208,15 @@ FileBackend::~FileBackend()
         ::close(m_heldFd);
 }
 
-void FileBackend::CreateKey(const QString &path)
+QString FileBackend::CreateKey(const QString &path)
 {
     const QString fullPath = Root + path;
     Refresh(false);
-    if (m_file.FindKey(fullPath) || !QDir().mkpath(QFileInfo(m_fileName).absolutePath()))
-        return;
-    Change([&](RegFile &file) {
+    if (m_file.FindKey(fullPath))
+        return {};
+    if (!QDir().mkpath(QFileInfo(m_fileName).absolutePath()))
+        return LoadResString(382);
+    return Change([&](RegFile &file) {
         if (file.FindKey(fullPath))
             return false;
         file.AddKey(fullPath);
@@ -170,26 +234,53 @@ std::unique_ptr<RegistryKey> FileBackend::OpenKey(const QString &path)
     return std::make_unique<FileKey>(*this, fullPath, key);
 }
 
-void FileBackend::Change(const std::function<bool(RegFile &)> &edit)
+QString FileBackend::NoKeyProblem() const
 {
-    const WriteLock lock(m_fileName);
-    if (!lock.IsHeld())
-        return;
-    // Another copy of the program may have written since the last read: change what is there now.
-    Refresh(true);
-    if (!m_readable || !edit(m_file))
-        return;
-    // A file the program would refuse to read back is not written, nor is a damaged file replaced
-    // before it is kept aside.
-    const QByteArray bytes = m_file.Serialise();
-    if (bytes.size() <= MaxFileSize &&
-        (!m_file.IsDamaged() || m_heldFd < 0 || KeepDamagedFileAside())) {
-        QSaveFile out(m_fileName);
-        if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size())
-            out.commit();
+    // A key that a damaged file lost reads as missing too; the damage is what is worth saying.
+    return LoadResString(m_readable && !m_file.IsDamaged() ? 379 : 383);
+}
+
+QString FileBackend::Change(const std::function<bool(RegFile &)> &edit)
+{
+    for (;;) {
+        const WriteLock lock(m_fileName);
+        if (!lock.IsHeld())
+            return LoadResString(381);
+        RemoveStrays();
+        // Another copy of the program may have written since the last read: change what is
+        // there now.
+        Refresh(true);
+        if (!m_readable)
+            return LoadResString(383);
+        if (!edit(m_file))
+            return {};
+        // A file the program would refuse to read back, for its size or anything else, is not
+        // written, nor is a damaged file replaced before it is kept aside.
+        const QByteArray bytes = m_file.Serialise();
+        QString problem;
+        if (bytes.size() > MaxFileSize || RegFile::Parse(bytes).IsDamaged()) {
+            problem = LoadResString(380);
+        } else if (m_file.IsDamaged() && m_heldFd >= 0 && !KeepDamagedFileAside()) {
+            problem = LoadResString(384);
+        } else {
+            QSaveFile out(m_fileName);
+            if (out.open(QIODevice::WriteOnly) && m_heldFd >= 0)
+                KeepOwnerAndMode(out.handle(), m_heldStat);
+            if (!out.isOpen() || out.write(bytes) != bytes.size() || !out.flush() ||
+                ::fsync(out.handle()) != 0) {
+                problem = LoadResString(382);
+            } else if (!lock.IsStillHeld()) {
+                // The lock file was removed meanwhile, which let another writer in: the change
+                // is made again on what that writer left.
+                continue;
+            } else if (!out.commit()) {
+                problem = LoadResString(382);
+            }
+        }
+        // Whether the change landed or not, what is read next is what the file holds.
+        Refresh(true);
+        return problem;
     }
-    // Whether the change landed or not, what is read next is what the file holds.
-    Refresh(true);
 }
 
 void FileBackend::Refresh(bool force)
@@ -214,7 +305,12 @@ void FileBackend::Refresh(bool force)
         Replace(RegFile(), false, -1, now);
         return;
     }
-    Replace(now.st_size > MaxFileSize ? RegFile::Damaged() : RegFile::Parse(*bytes), true, fd, now);
+    // The limit holds for the file as it would be written back, where a text beyond ASCII takes
+    // three to six bytes for each of its own: a file read can always be written again.
+    RegFile file = RegFile::Parse(*bytes);
+    if (now.st_size > MaxFileSize || file.Serialise().size() > MaxFileSize)
+        file = RegFile::Damaged();
+    Replace(std::move(file), true, fd, now);
 }
 
 void FileBackend::Replace(RegFile file, bool readable, int heldFd, const struct stat &heldStat)
@@ -228,8 +324,35 @@ void FileBackend::Replace(RegFile file, bool readable, int heldFd, const struct 
     m_heldStat = heldStat;
 }
 
+void FileBackend::RemoveStrays() const
+{
+    // A writer killed between naming its new file and renaming it over the settings file leaves
+    // it beside, named after the file and six letters; while the lock is held, none is being
+    // written.
+    static const QRegularExpression letters(QRegularExpression::anchoredPattern("[A-Za-z]{6}"));
+    const QFileInfo info(m_fileName);
+    QDir folder = info.absoluteDir();
+    for (const QString &name :
+         folder.entryList({info.fileName() + QStringLiteral(".??????")},
+                          QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive)) {
+        if (letters.match(QStringView(name).last(6)).hasMatch())
+            folder.remove(name);
+    }
+}
+
 bool FileBackend::KeepDamagedFileAside() const
 {
+    // A damaged file that cannot be replaced is kept aside once, not again at every save: a link
+    // kept is the file itself, a copy has its size and modification time.
+    const QFileInfo info(m_fileName);
+    for (const QFileInfo &kept : info.absoluteDir().entryInfoList(
+             {info.fileName() + QStringLiteral(".damaged-*")}, QDir::Files | QDir::Hidden)) {
+        struct stat each = {};
+        if (::stat(QFile::encodeName(kept.filePath()).constData(), &each) == 0 &&
+            ((each.st_dev == m_heldStat.st_dev && each.st_ino == m_heldStat.st_ino) ||
+             (each.st_size == m_heldStat.st_size && Modified(each) == Modified(m_heldStat))))
+            return true;
+    }
     const QString stem = m_fileName + QStringLiteral(".damaged-") +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString aside = stem;
@@ -237,17 +360,40 @@ bool FileBackend::KeepDamagedFileAside() const
         aside = stem + u'-' + QString::number(n);
     // A hard link keeps even a huge file aside at once (the file itself, where the settings file is
     // a symbolic link to it); a copy where links are not possible.
+    const QByteArray nativeAside = QFile::encodeName(aside);
+    const struct timespec times[] = {{0, UTIME_OMIT}, Modified(m_heldStat)};
     const bool kept = ::linkat(AT_FDCWD, m_nativeName.constData(), AT_FDCWD,
-                               QFile::encodeName(aside).constData(), AT_SYMLINK_FOLLOW) == 0 ||
-                      QFile::copy(m_fileName, aside);
+                               nativeAside.constData(), AT_SYMLINK_FOLLOW) == 0 ||
+                      (QFile::copy(m_fileName, aside) &&
+                       ::utimensat(AT_FDCWD, nativeAside.constData(), times, 0) == 0);
     if (kept)
         qWarning("Tarvo Pigmenta: the settings file %s was damaged; it is kept as %s",
                  qPrintable(m_fileName), qPrintable(aside));
     return kept;
 }
 
+namespace {
+
+// No settings file at all: every read gives its default, every change is refused.
+class NoSettingsFile final : public SettingsBackend
+{
+public:
+    QString CreateKey(const QString &) override { return NoKeyProblem(); }
+    std::unique_ptr<RegistryKey> OpenKey(const QString &) override { return nullptr; }
+    QString NoKeyProblem() const override { return LoadResString(385); }
+};
+
+} // namespace
+
 std::unique_ptr<SettingsBackend> DefaultSettingsBackend()
 {
+    // Without a home folder the file would land at the root of the file system (/.config, for a
+    // program run as root): the program keeps no settings then, runs with its defaults and says
+    // why.
+    if (qEnvironmentVariableIsEmpty("HOME") && qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME")) {
+        qWarning("Tarvo Pigmenta: %s", qPrintable(LoadResString(385)));
+        return std::make_unique<NoSettingsFile>();
+    }
     return std::make_unique<FileBackend>(
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
         QStringLiteral("/Tarvo/registry.reg"));

@@ -19,16 +19,18 @@ public:
     FileBackend(const FileBackend &) = delete;
     FileBackend &operator=(const FileBackend &) = delete;
 
-    void CreateKey(const QString &path) override;
+    QString CreateKey(const QString &path) override;
     std::unique_ptr<RegistryKey> OpenKey(const QString &path) override;
+    QString NoKeyProblem() const override;
 
     // For the keys it hands out: the file as last read, which changes with every new reading (and
-    // the generation with it), and a change under the lock.
+    // the generation with it), and a change under the lock, which gives why it could not be made.
     const RegFile &File() const { return m_file; }
     quint64 Generation() const { return m_generation; }
-    void Change(const std::function<bool(RegFile &)> &edit);
+    QString Change(const std::function<bool(RegFile &)> &edit);
 
-    // The largest file read; anything larger is no settings file and is only kept aside.
+    // The largest file read or written, as the program writes it; anything larger is no settings
+    // file and is only kept aside.
     static constexpr qint64 MaxFileSize = 4 * 1024 * 1024;
 
 private:
@@ -37,6 +39,7 @@ private:
     // Takes file as the one last read, holding heldFd (or none, -1) open.
     void Replace(RegFile file, bool readable, int heldFd, const struct stat &heldStat);
     bool KeepDamagedFileAside() const;
+    void RemoveStrays() const;
 
     QString m_fileName;
     QByteArray m_nativeName; // m_fileName as the system calls take it

@@ -1,5 +1,6 @@
 #include "settings/backend.h"
 #include "settings/registry_win.h"
+#include "settings/strings.h"
 
 namespace {
 
@@ -20,14 +21,19 @@ public:
         return QVariant(std::get<std::int32_t>(*data));
     }
 
-    void Write(const QString &name, const QVariant &data) override
+    QString Write(const QString &name, const QVariant &data) override
     {
         m_key->Write(name.toStdWString(), data.typeId() == QMetaType::QString
                                               ? RegistryData(data.toString().toStdWString())
                                               : RegistryData(std::int32_t(data.toInt())));
+        return {};
     }
 
-    void Delete(const QString &name) override { m_key->Delete(name.toStdWString()); }
+    QString Delete(const QString &name) override
+    {
+        m_key->Delete(name.toStdWString());
+        return {};
+    }
 
 private:
     std::unique_ptr<HklmKey> m_key;
@@ -36,7 +42,11 @@ private:
 class WinRegistryBackend final : public SettingsBackend
 {
 public:
-    void CreateKey(const QString &path) override { HklmKey::Create(path.toStdWString()); }
+    QString CreateKey(const QString &path) override
+    {
+        HklmKey::Create(path.toStdWString());
+        return {};
+    }
 
     std::unique_ptr<RegistryKey> OpenKey(const QString &path) override
     {
@@ -45,6 +55,8 @@ public:
             return nullptr;
         return std::make_unique<WinRegistryKey>(std::move(key));
     }
+
+    QString NoKeyProblem() const override { return LoadResString(379); }
 };
 
 } // namespace

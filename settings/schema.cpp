@@ -102,12 +102,12 @@ QVariant GetValue(const SettingsValue &value, const QVariant &fallback)
     return fits && wholeNumber.match(text).hasMatch() ? QVariant(number) : fallback;
 }
 
-void SaveValue(const SettingsValue &value, const QVariant &data)
+bool SaveValue(const SettingsValue &value, const QVariant &data)
 {
-    SaveValue(value.key, value.name, data, value.type);
+    return SaveValue(value.key, value.name, data, value.type);
 }
 
-void DeleteValue(const SettingsValue &value)
+bool DeleteValue(const SettingsValue &value)
 {
-    DeleteValue(value.key, value.name);
+    return DeleteValue(value.key, value.name);
 }

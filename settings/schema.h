@@ -74,5 +74,6 @@ inline constexpr int OldCustomColourCount = 30;
 // number stored as text that is wholly a whole number within 32 bits reads as that number.
 [[nodiscard]] QVariant GetValue(const SettingsValue &value);
 [[nodiscard]] QVariant GetValue(const SettingsValue &value, const QVariant &fallback);
-void SaveValue(const SettingsValue &value, const QVariant &data);
-void DeleteValue(const SettingsValue &value);
+// Whether the value was stored or deleted (see the store's save problem handler).
+bool SaveValue(const SettingsValue &value, const QVariant &data);
+bool DeleteValue(const SettingsValue &value);

@@ -12,6 +12,20 @@ std::unique_ptr<SettingsBackend> &Backend()
     return backend;
 }
 
+std::function<void(const QString &)> &ProblemHandler()
+{
+    static std::function<void(const QString &)> handler;
+    return handler;
+}
+
+// Whether a change was made, telling the handler why not.
+bool Made(const QString &problem)
+{
+    if (!problem.isEmpty() && ProblemHandler())
+        ProblemHandler()(problem);
+    return problem.isEmpty();
+}
+
 // A value as REG_DWORD stores it: True is -1, a fraction goes to the nearest whole number and a
 // half to the even one, and a whole number wider than 32 bits keeps its low 32 bits (0x8000000F
 // arrives as a 64-bit number).
@@ -44,9 +58,14 @@ void SetSettingsBackend(std::unique_ptr<SettingsBackend> backend)
     Backend() = std::move(backend);
 }
 
+void SetSaveProblemHandler(std::function<void(const QString &problem)> handler)
+{
+    ProblemHandler() = std::move(handler);
+}
+
 void CreateKey(const QString &path)
 {
-    Backend()->CreateKey(path);
+    Made(Backend()->CreateKey(path));
 }
 
 bool KeyExists(const QString &path)
@@ -62,16 +81,16 @@ QVariant GetValue(const QString &path, const QString &name, const QVariant &defa
     return ReadValue(*key, name).value_or(defaultValue);
 }
 
-void SaveValue(const QString &path, const QString &name, const QVariant &value, RegistryType type)
+bool SaveValue(const QString &path, const QString &name, const QVariant &value, RegistryType type)
 {
-    if (const std::unique_ptr<RegistryKey> key = Backend()->OpenKey(path))
-        WriteValue(*key, name, type, value);
+    const std::unique_ptr<RegistryKey> key = Backend()->OpenKey(path);
+    return key ? WriteValue(*key, name, type, value) : Made(Backend()->NoKeyProblem());
 }
 
-void DeleteValue(const QString &path, const QString &name)
+bool DeleteValue(const QString &path, const QString &name)
 {
-    if (const std::unique_ptr<RegistryKey> key = Backend()->OpenKey(path))
-        key->Delete(name);
+    const std::unique_ptr<RegistryKey> key = Backend()->OpenKey(path);
+    return Made(key ? key->Delete(name) : Backend()->NoKeyProblem());
 }
 
 std::optional<QVariant> ReadValue(RegistryKey &key, const QString &name)
@@ -79,11 +98,11 @@ std::optional<QVariant> ReadValue(RegistryKey &key, const QString &name)
     return key.Read(name);
 }
 
-void WriteValue(RegistryKey &key, const QString &name, RegistryType type, const QVariant &value)
+bool WriteValue(RegistryKey &key, const QString &name, RegistryType type, const QVariant &value)
 {
-    if (type == RegSz) {
-        key.Write(name, value.toString());
-    } else if (const std::optional<qint32> number = DwordOf(value)) {
-        key.Write(name, *number);
-    }
+    if (type == RegSz)
+        return Made(key.Write(name, value.toString()));
+    // A number that does not fit is left out, as the registry's own conversion would refuse it.
+    const std::optional<qint32> number = DwordOf(value);
+    return !number || Made(key.Write(name, *number));
 }

@@ -4,16 +4,21 @@
 
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <optional>
 
 // The settings store: every read, write and delete of a setting goes through these, under
-// HKEY_LOCAL_MACHINE. Nothing reports failure: a read that fails gives the caller's default, a
-// write that fails changes nothing.
+// HKEY_LOCAL_MACHINE. A read that fails gives the caller's default; a write or delete that fails
+// changes nothing, gives false and tells the save problem handler why.
 enum RegistryType { RegSz = 1, RegDword = 4 };
 
 // Replaces the backend the operations below use; the first use without one takes
 // DefaultSettingsBackend().
 void SetSettingsBackend(std::unique_ptr<SettingsBackend> backend);
+
+// Told why a change of the settings could not be made (a short plain text), once for each change
+// that failed; nobody is told while none is set. The main window shows it.
+void SetSaveProblemHandler(std::function<void(const QString &problem)> handler);
 
 void CreateKey(const QString &path);
 
@@ -21,8 +26,8 @@ void CreateKey(const QString &path);
 [[nodiscard]] bool KeyExists(const QString &path);
 [[nodiscard]] QVariant GetValue(const QString &path, const QString &name,
                                 const QVariant &defaultValue);
-void SaveValue(const QString &path, const QString &name, const QVariant &value, RegistryType type);
-void DeleteValue(const QString &path, const QString &name);
+bool SaveValue(const QString &path, const QString &name, const QVariant &value, RegistryType type);
+bool DeleteValue(const QString &path, const QString &name);
 
 [[nodiscard]] std::optional<QVariant> ReadValue(RegistryKey &key, const QString &name);
-void WriteValue(RegistryKey &key, const QString &name, RegistryType type, const QVariant &value);
+bool WriteValue(RegistryKey &key, const QString &name, RegistryType type, const QVariant &value);

@@ -288,6 +288,14 @@ constexpr StringEntry StringTable[] = {
     {375, u"Hover"},
     {376, u"Link"},
     {377, u"is now"},
+    {378, u"Settings could not be saved:"},
+    {379, u"their key could not be opened"},
+    {380, u"the settings file would grow too large"},
+    {381, u"the settings file could not be locked"},
+    {382, u"the settings file could not be replaced"},
+    {383, u"the settings file could not be read"},
+    {384, u"the damaged settings file could not be kept aside"},
+    {385, u"no folder for the settings file: neither HOME nor XDG_CONFIG_HOME is set"},
 };
 
 static_assert(std::is_sorted(std::begin(StringTable), std::end(StringTable),

@@ -23,4 +23,17 @@ for size in 50M 3M; do
         fail "$size: no new settings file"
     [[ $(stored Palette) == dword:0000000a ]] || fail "$size: the palette is not the default one"
 done
+# A writer killed before its rename leaves its new file beside the settings file; the next save
+# removes it, and nothing else beside the file.
+rm -f "$settings"*
+write_settings '"Splash"=dword:00000000'
+for name in AbCdEf QWERTY lock bak1 AbCdE1 damaged-20260101-120000; do
+    echo "$name" >"$settings.$name"
+done
+start_program
+exit_by_menu "$pid"
+left=$(cd "$(dirname "$settings")" && echo registry.reg.*)
+[[ $left == "registry.reg.AbCdE1 registry.reg.bak1 registry.reg.damaged-20260101-120000 registry.reg.lock" ]] ||
+    fail "not the strays alone removed: $left"
+
 echo "PASS"
