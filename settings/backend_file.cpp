@@ -327,9 +327,11 @@ void FileBackend::Replace(RegFile file, bool readable, int heldFd, const struct 
 void FileBackend::RemoveStrays() const
 {
     // A writer killed between naming its new file and renaming it over the settings file leaves
-    // it beside, named after the file and six letters; while the lock is held, none is being
-    // written.
-    static const QRegularExpression letters(QRegularExpression::anchoredPattern("[A-Za-z]{6}"));
+    // it beside, named after the file and six letters drawn from both cases; while the lock is
+    // held, none is being written. A name a person gives a copy ("registry.reg.backup") is in one
+    // case and stays.
+    static const QRegularExpression letters(
+        QRegularExpression::anchoredPattern("(?=.*[a-z])(?=.*[A-Z])[A-Za-z]{6}"));
     const QFileInfo info(m_fileName);
     QDir folder = info.absoluteDir();
     for (const QString &name :

@@ -23,17 +23,18 @@ for size in 50M 3M; do
         fail "$size: no new settings file"
     [[ $(stored Palette) == dword:0000000a ]] || fail "$size: the palette is not the default one"
 done
-# A writer killed before its rename leaves its new file beside the settings file; the next save
-# removes it, and nothing else beside the file.
+# A writer killed before its rename leaves its new file beside the settings file, named with six
+# letters of both cases; the next save removes it, and nothing else beside the file, not a copy a
+# person named in one case.
 rm -f "$settings"*
 write_settings '"Splash"=dword:00000000'
-for name in AbCdEf QWERTY lock bak1 AbCdE1 damaged-20260101-120000; do
+for name in AbCdEf xYZzyQ backup QWERTY lock bak1 AbCdE1 damaged-20260101-120000; do
     echo "$name" >"$settings.$name"
 done
 start_program
 exit_by_menu "$pid"
-left=$(cd "$(dirname "$settings")" && echo registry.reg.*)
-[[ $left == "registry.reg.AbCdE1 registry.reg.bak1 registry.reg.damaged-20260101-120000 registry.reg.lock" ]] ||
+left=$(cd "$(dirname "$settings")" && LC_ALL=C && echo registry.reg.*)
+[[ $left == "registry.reg.AbCdE1 registry.reg.QWERTY registry.reg.backup registry.reg.bak1 registry.reg.damaged-20260101-120000 registry.reg.lock" ]] ||
     fail "not the strays alone removed: $left"
 
 echo "PASS"
