@@ -319,6 +319,10 @@ void frmMain::Form_Unload()
     }
     SaveValue(Schema::TrueColour, ReadSwatchColour(*picMain, 1));
     SaveValue(Schema::SafeColour, ReadSwatchColour(*picMain, 2));
+    // A change that another copy's hold kept back gets one more try; what it keeps still is
+    // named.
+    if (const QStringList unstored = StorePendingChanges(); !unstored.isEmpty())
+        problem = LoadResString(387) + QLatin1Char(' ') + unstored.join(QStringLiteral(", "));
     SetSaveProblemHandler({});
     if (!problem.isEmpty())
         qWarning("Tarvo Pigmenta: %s %s", qPrintable(LoadResString(378)), qPrintable(problem));

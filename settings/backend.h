@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <memory>
 #include <optional>
@@ -33,6 +34,10 @@ public:
     virtual std::unique_ptr<RegistryKey> OpenKey(const QString &path) = 0;
     // Why a change finds no key to be made in, when OpenKey gave none.
     virtual QString NoKeyProblem() const = 0;
+    // Makes the changes that another copy of the program kept back, waiting no longer than any
+    // change does; gives why it could not, or nothing. Unstored names those still kept back.
+    virtual QString StorePending() { return {}; }
+    virtual QStringList Unstored() const { return {}; }
 };
 
 // The registry on Windows, the settings file everywhere else.

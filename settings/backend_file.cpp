@@ -11,8 +11,10 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <thread>
 #include <tuple>
 #include <unistd.h>
 
@@ -81,16 +83,26 @@ void KeepOwnerAndMode(int fd, const struct stat &old)
     std::ignore = ::fchmod(fd, old.st_mode & 07777);
 }
 
-// An exclusive lock on what path names, opened with flags; -1 when it cannot be had.
-int Lock(const QByteArray &path, int flags)
+// The longest the program waits for another copy's hold on the settings file in one operation: a
+// copy stopped while it holds the lock (in a debugger, or on a network folder that hangs) must not
+// stop this one.
+constexpr std::chrono::milliseconds LockWait(200);
+
+// An exclusive lock on what path names, opened with flags and waited for until deadline; -1 when
+// it cannot be had, and busy then when another holds it still.
+int Lock(const QByteArray &path, int flags, std::chrono::steady_clock::time_point deadline,
+         bool &busy)
 {
+    busy = false;
     int fd = ::open(path.constData(), flags | O_CLOEXEC, 0644);
-    int locked = -1;
-    while (fd >= 0 && (locked = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
-    }
-    if (fd >= 0 && locked != 0) {
-        ::close(fd);
-        fd = -1;
+    while (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EWOULDBLOCK && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        } else if (errno != EINTR) {
+            busy = errno == EWOULDBLOCK;
+            ::close(fd);
+            fd = -1;
+        }
     }
     return fd;
 }
@@ -103,21 +115,24 @@ public:
     explicit WriteLock(const QString &fileName)
         : m_name(QFile::encodeName(fileName + QStringLiteral(".lock")))
     {
+        const auto deadline = std::chrono::steady_clock::now() + LockWait;
+        bool busy = false;
         // The folder is locked too where it can be (not on every network file system): a tidying
         // tool that removes the lock file while it is held cannot let a second writer in then.
-        m_folderFd =
-            Lock(QFile::encodeName(QFileInfo(fileName).absolutePath()), O_RDONLY | O_DIRECTORY);
-        for (;;) {
+        m_folderFd = Lock(QFile::encodeName(QFileInfo(fileName).absolutePath()),
+                          O_RDONLY | O_DIRECTORY, deadline, busy);
+        while (!busy) {
             // A lock file that may not be written, or a folder in its place, locks as well read
             // only.
-            m_fd = Lock(m_name, O_RDWR | O_CREAT);
-            if (m_fd < 0)
-                m_fd = Lock(m_name, O_RDONLY);
+            m_fd = Lock(m_name, O_RDWR | O_CREAT, deadline, busy);
+            if (m_fd < 0 && !busy)
+                m_fd = Lock(m_name, O_RDONLY, deadline, busy);
             // A lock file removed or replaced before it was locked excludes nobody who opens the
             // name now: the lock is taken again on what the name holds.
             if (m_fd < 0 || IsStillHeld())
                 return;
             ::close(m_fd);
+            m_fd = -1;
         }
     }
     ~WriteLock()
@@ -160,6 +175,8 @@ public:
             m_generation = m_backend.Generation();
         }
         const RegValue *value = m_key ? m_key->Find(name) : nullptr;
+        if (const FileBackend::PendingChange *change = m_backend.Pending(m_path, name))
+            value = change->value ? &*change->value : nullptr;
         // A REG_DWORD of another length than four bytes is kept as bytes, and reads as missing
         // too.
         if (!value || (value->type != RegSz && value->type != RegDword) ||
@@ -169,24 +186,16 @@ public:
     }
     QString Write(const QString &name, const QVariant &data) override
     {
+        // A value that already reads so takes no lock, which another copy may hold.
+        if (const std::optional<QVariant> old = Read(name);
+            old && old->typeId() == data.typeId() && *old == data)
+            return {};
         const quint32 type = data.typeId() == QMetaType::QString ? RegSz : RegDword;
-        return m_backend.Change([&](RegFile &file) {
-            RegKey *key = file.FindKey(m_path);
-            if (!key)
-                return false;
-            if (const RegValue *old = key->Find(name);
-                old && old->type == type && old->data == data)
-                return false;
-            key->Set({name, type, data});
-            return true;
-        });
+        return m_backend.Change({m_path, name, RegValue{name, type, data}});
     }
     QString Delete(const QString &name) override
     {
-        return m_backend.Change([&](RegFile &file) {
-            RegKey *key = file.FindKey(m_path);
-            return key && key->Remove(name);
-        });
+        return m_backend.Change({m_path, name, std::nullopt});
     }
 
 private:
@@ -240,19 +249,65 @@ QString FileBackend::NoKeyProblem() const
     return LoadResString(m_readable && !m_file.IsDamaged() ? 379 : 383);
 }
 
+const FileBackend::PendingChange *FileBackend::Pending(const QString &path,
+                                                       const QString &name) const
+{
+    const auto same = [&](const PendingChange &change) {
+        return change.name.compare(name, Qt::CaseInsensitive) == 0 &&
+               change.path.compare(path, Qt::CaseInsensitive) == 0;
+    };
+    const auto last = std::find_if(m_pending.rbegin(), m_pending.rend(), same);
+    return last == m_pending.rend() ? nullptr : &*last;
+}
+
+QString FileBackend::Change(PendingChange change)
+{
+    m_pending.push_back(std::move(change));
+    return Change([](RegFile &) { return false; });
+}
+
+QString FileBackend::StorePending()
+{
+    return m_pending.empty() ? QString() : Change([](RegFile &) { return false; });
+}
+
+QStringList FileBackend::Unstored() const
+{
+    QStringList names;
+    for (const PendingChange &change : m_pending) {
+        const QString name = change.path.section(u'\\', -1) + u'\\' +
+                             (change.name.isEmpty() ? QStringLiteral("@") : change.name);
+        if (!names.contains(name))
+            names.append(name);
+    }
+    return names;
+}
+
 QString FileBackend::Change(const std::function<bool(RegFile &)> &edit)
 {
     for (;;) {
         const WriteLock lock(m_fileName);
+        // A change another copy keeps from the file waits for the next one that gets the lock.
         if (!lock.IsHeld())
-            return LoadResString(381);
+            return LoadResString(m_pending.empty() ? 381 : 386);
         RemoveStrays();
         // Another copy of the program may have written since the last read: change what is
-        // there now.
+        // there now, the changes kept back first, in the order they were made.
         Refresh(true);
+        const std::vector<PendingChange> pending = std::exchange(m_pending, {});
         if (!m_readable)
             return LoadResString(383);
-        if (!edit(m_file))
+        bool changed = false;
+        for (const PendingChange &each : pending) {
+            if (RegKey *key = m_file.FindKey(each.path); key && each.value) {
+                const RegValue *old = key->Find(each.name);
+                changed |= !old || old->type != each.value->type || old->data != each.value->data;
+                key->Set(*each.value);
+            } else if (key) {
+                changed |= key->Remove(each.name);
+            }
+        }
+        if (!edit(m_file) && !changed)
             return {};
         // A file the program would refuse to read back, for its size or anything else, is not
         // written, nor is a damaged file replaced before it is kept aside.
@@ -272,6 +327,7 @@ QString FileBackend::Change(const std::function<bool(RegFile &)> &edit)
             } else if (!lock.IsStillHeld()) {
                 // The lock file was removed meanwhile, which let another writer in: the change
                 // is made again on what that writer left.
+                m_pending = pending;
                 continue;
             } else if (!out.commit()) {
                 problem = LoadResString(382);

@@ -5,7 +5,9 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 #include <sys/stat.h>
+#include <vector>
 
 // The settings file that stands for the registry where there is none. Every operation sees the
 // file as it is now, so two running copies share it as they would share the registry; every
@@ -22,12 +24,27 @@ public:
     QString CreateKey(const QString &path) override;
     std::unique_ptr<RegistryKey> OpenKey(const QString &path) override;
     QString NoKeyProblem() const override;
+    QString StorePending() override;
+    QStringList Unstored() const override;
 
     // For the keys it hands out: the file as last read, which changes with every new reading (and
     // the generation with it), and a change under the lock, which gives why it could not be made.
     const RegFile &File() const { return m_file; }
     quint64 Generation() const { return m_generation; }
     QString Change(const std::function<bool(RegFile &)> &edit);
+
+    // A value written (or, without one, deleted) in the key at path. One that another copy's hold
+    // on the lock kept from the file waits in memory, is read as made, and is made before the
+    // next change that gets the lock.
+    struct PendingChange
+    {
+        QString path;
+        QString name;
+        std::optional<RegValue> value;
+    };
+    QString Change(PendingChange change);
+    // The last change of the value kept back, or null.
+    const PendingChange *Pending(const QString &path, const QString &name) const;
 
     // The largest file read or written, as the program writes it; anything larger is no settings
     // file and is only kept aside.
@@ -45,6 +62,7 @@ private:
     QByteArray m_nativeName; // m_fileName as the system calls take it
     RegFile m_file;
     quint64 m_generation = 0;
+    std::vector<PendingChange> m_pending;
     // True while m_file stands for the file on disk (which may be missing); false when the file
     // exists but could not be read, which forbids replacing it.
     bool m_readable = false;

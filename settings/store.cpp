@@ -93,6 +93,12 @@ bool DeleteValue(const QString &path, const QString &name)
     return Made(key ? key->Delete(name) : Backend()->NoKeyProblem());
 }
 
+QStringList StorePendingChanges()
+{
+    Made(Backend()->StorePending());
+    return Backend()->Unstored();
+}
+
 std::optional<QVariant> ReadValue(RegistryKey &key, const QString &name)
 {
     return key.Read(name);

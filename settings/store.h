@@ -28,6 +28,9 @@ void CreateKey(const QString &path);
                                 const QVariant &defaultValue);
 bool SaveValue(const QString &path, const QString &name, const QVariant &value, RegistryType type);
 bool DeleteValue(const QString &path, const QString &name);
+// Stores the changes that another copy of the program kept from the settings (waiting as briefly as
+// every change does); gives the names of those it still keeps back.
+QStringList StorePendingChanges();
 
 [[nodiscard]] std::optional<QVariant> ReadValue(RegistryKey &key, const QString &name);
 bool WriteValue(RegistryKey &key, const QString &name, RegistryType type, const QVariant &value);

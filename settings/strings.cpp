@@ -296,6 +296,9 @@ constexpr StringEntry StringTable[] = {
     {383, u"the settings file could not be read"},
     {384, u"the damaged settings file could not be kept aside"},
     {385, u"no folder for the settings file: neither HOME nor XDG_CONFIG_HOME is set"},
+    {386,
+     u"another copy of the program holds the settings file; the change is saved once it lets go"},
+    {387, u"another copy of the program holds the settings file; not stored:"},
 };
 
 static_assert(std::is_sorted(std::begin(StringTable), std::end(StringTable),

@@ -1,6 +1,6 @@
 // A second copy of the program as far as the settings file goes, so that tests can run writers
 // side by side: store_writer FILE FIRST COUNT saves swatches FIRST.. with colours 1000 + index and
-// prints "saved INDEX" as each save returns. store_writer --check FILE prints the swatches the
+// prints "saved INDEX" as each is stored. store_writer --check FILE prints the swatches the
 // file holds ("INDEX COLOUR") and fails when it does not read back whole.
 
 #include "settings/backend_file.h"
@@ -16,8 +16,7 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments();
     if (args.size() == 3 && args[1] == QLatin1String("--check")) {
         QFile file(args[2]);
-        const RegFile registry =
-            RegFile::Parse(file.open(QIODevice::ReadOnly) ? file.readAll() : "");
+        const RegFile registry = RegFile::Parse(file.open(QFile::ReadOnly) ? file.readAll() : "");
         const RegKey *key =
             registry.FindKey(QStringLiteral("HKEY_LOCAL_MACHINE\\") + Schema::ColoursKey);
         if (registry.IsDamaged() || !key)
@@ -30,10 +29,10 @@ int main(int argc, char *argv[])
         return 2;
     SetSettingsBackend(std::make_unique<FileBackend>(args[1]));
     CreateKey(Schema::ColoursKey);
-    const int first = args[2].toInt();
-    for (int index = first; index < first + args[3].toInt(); ++index) {
-        SaveValue(Schema::Swatch(index), 1000 + index);
-        // The line of a save the kill tests count as confirmed must be out before the next begins.
+    for (int index = args[2].toInt(), end = index + args[3].toInt(); index < end; ++index) {
+        // Printed before the next save, once one the other writer's lock kept back is stored too.
+        for (bool kept = !SaveValue(Schema::Swatch(index), 1000 + index); kept;)
+            kept = !StorePendingChanges().isEmpty();
         std::printf("saved %d\n", index);
         std::fflush(stdout);
     }
