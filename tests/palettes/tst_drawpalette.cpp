@@ -97,7 +97,7 @@ private slots:
         SaveValue(Schema::ColoursKey, QStringLiteral("63"), QStringLiteral("255"), RegSz);
         QCOMPARE(GetValue(Schema::ColoursKey, QStringLiteral("62"), {}), QVariant("red"));
         DrawPalette(m_picPalette, CustomPalette);
-        QCOMPARE(m_picPalette.Point(2794, 1101), Shown(0x8000000F)); // CellRect (62)
+        QCOMPARE(m_picPalette.Point(2794, 1101), Shown(0x8000000F));   // CellRect (62)
         QCOMPARE(m_picPalette.Point(15, 920), RgbColour(255, 102, 0)); // CellRect (5)
         QCOMPARE(m_picPalette.Point(382, 1071), RgbColour(255, 102, 0));
         QCOMPARE(m_picPalette.Point(0, 5 * 181), Shown(0x80000011));
