@@ -4,7 +4,9 @@
 #include "core/copytext.h"
 #include "core/currentcolour.h"
 #include "core/picturebox.h"
-#include "finder/portalpick.h"
+#include "finder/desktopportal.h"
+#include "finder/finderoverlay.h"
+#include "finder/frozenscreen.h"
 #include "finder/samplescreen.h"
 #include "finder/screensource.h"
 #include "palettes/swatchhistory.h"
@@ -12,13 +14,21 @@
 
 #include <QGuiApplication>
 #include <QLabel>
-
-namespace {} // namespace
+#include <QScreen>
 
 FinderDrag::FinderDrag(const FinderControls &controls, SwatchHistory &history,
                        const CopyOptions &options, QObject *parent)
     : QObject(parent), m_controls(controls), m_history(history), m_options(options)
 {}
+
+FinderDrag::~FinderDrag()
+{
+    // The overlays are windows of their own, not children of the main window, whose controls may
+    // be gone already.
+    if (!m_overlays.isEmpty())
+        QGuiApplication::restoreOverrideCursor();
+    qDeleteAll(m_overlays);
+}
 
 bool FinderDrag::Dragging() const
 {
@@ -54,20 +64,121 @@ void FinderDrag::MouseDown(int button, int, int, int)
 void FinderDrag::AskPortal()
 {
     if (!m_portal) {
-        m_portal = new PortalPick(this);
-        connect(m_portal, &PortalPick::Picked, this, [this](ColourValue colour) {
+        m_portal = new DesktopPortal(this);
+        // A desktop that gives no screenshot may still pick a colour itself.
+        connect(m_portal, &DesktopPortal::ScreenshotTaken, this, &FinderDrag::StartOverlays);
+        connect(m_portal, &DesktopPortal::Picked, this, [this](ColourValue colour) {
+            ShowParts(colour);
             Take(colour);
             m_controls.lblXCoord->clear();
             m_controls.lblYCoord->clear();
-            EndPortalPick();
+            CopyPickedColour(*m_controls.picMain, *m_controls.lblHexName[0], m_options, FinderCopy);
+            EndPortalPick(QString());
         });
-        connect(m_portal, &PortalPick::Cancelled, this, &FinderDrag::EndPortalPick);
-        connect(m_portal, &PortalPick::Unavailable, this, [this] {
-            m_controls.imgLocator->show();
-            emit StatusMessage(tr("Picking from the screen is not available here"));
+        connect(m_portal, &DesktopPortal::Ended, this, [this] {
+            if (m_askedForScreenshot)
+                m_portal->PickColour();
+            else
+                EndPortalPick(LoadResString(389));
+            m_askedForScreenshot = false;
+        });
+        connect(m_portal, &DesktopPortal::Unavailable, this, [this] {
+            if (m_askedForScreenshot)
+                m_portal->PickColour();
+            else
+                EndPortalPick(LoadResString(390));
+            m_askedForScreenshot = false;
         });
     }
-    m_portal->Start();
+    m_askedForScreenshot = true;
+    m_portal->TakeScreenshot();
+}
+
+void FinderDrag::EndPortalPick(const QString &status)
+{
+    m_controls.imgLocator->show();
+    if (!status.isEmpty())
+        emit StatusMessage(status);
+}
+
+void FinderDrag::StartOverlays(const QImage &picture)
+{
+    m_askedForScreenshot = false;
+    m_frozen = std::make_unique<FrozenScreen>(picture, ScreenPlaces());
+    QGuiApplication::setOverrideCursor(ReticleCursor(101));
+    for (QScreen *screen : QGuiApplication::screens()) {
+        const ScreenPlace place{screen->geometry(), screen->devicePixelRatio()};
+        auto *overlay =
+            new FinderOverlay(screen, m_frozen->ScreenPicture(place), *m_controls.picFinder);
+        connect(overlay, &FinderOverlay::Moved, this, &FinderDrag::MoveOverlayHotSpot);
+        connect(overlay, &FinderOverlay::Clicked, this, [this] { EndOverlays(true); });
+        connect(overlay, &FinderOverlay::KeyDown, this, &FinderDrag::OverlayKeyDown);
+        m_overlays.append(overlay);
+        overlay->showFullScreen();
+    }
+    MoveOverlayHotSpot(m_frozen->CursorPos());
+    m_overlays.first()->activateWindow();
+}
+
+void FinderDrag::MoveOverlayHotSpot(QPoint hotSpot)
+{
+    m_frozen->SetCursorPos(hotSpot);
+    const ColourValue colour = Sample(*m_frozen);
+    const QString x = m_controls.lblXCoord->text(), y = m_controls.lblYCoord->text();
+    QStringList readouts{tr("X: %1  Y: %2").arg(x, y)};
+    const QString names[] = {tr("R:"), tr("G:"), tr("B:")};
+    for (int i = 0; i < 3; ++i)
+        readouts << QStringLiteral("%1 %2  %3  %4")
+                        .arg(names[i], m_controls.values[i]->text(),
+                             m_controls.fractions[i]->text(), m_controls.percents[i]->text());
+    readouts << QLatin1Char('#') + HexText(colour);
+    for (FinderOverlay *overlay : std::as_const(m_overlays))
+        overlay->Follow(hotSpot, readouts);
+}
+
+// Arrow keys move the hot spot over the picture, as they move the pointer of a drag elsewhere;
+// Esc ends the pick without a colour, the one before the press still current.
+void FinderDrag::OverlayKeyDown(int key, int shift)
+{
+    const int step = shift & 1 ? 10 : 1;
+    const QPoint hotSpot = m_frozen->CursorPos();
+    switch (key) {
+    case Qt::Key_Escape:
+        EndOverlays(false);
+        return;
+    case Qt::Key_Left:
+        return MoveOverlayHotSpot(hotSpot + QPoint(-step, 0));
+    case Qt::Key_Right:
+        return MoveOverlayHotSpot(hotSpot + QPoint(step, 0));
+    case Qt::Key_Up:
+        return MoveOverlayHotSpot(hotSpot + QPoint(0, -step));
+    case Qt::Key_Down:
+        return MoveOverlayHotSpot(hotSpot + QPoint(0, step));
+    default:
+        return;
+    }
+}
+
+void FinderDrag::EndOverlays(bool take)
+{
+    const ColourValue colour = m_controls.picFinder->Point(647, 647);
+    for (FinderOverlay *overlay : std::as_const(m_overlays)) {
+        overlay->hide();
+        overlay->deleteLater();
+    }
+    m_overlays.clear();
+    m_frozen.reset();
+    QGuiApplication::restoreOverrideCursor();
+    m_controls.picFinder->Cls();
+    if (take) {
+        Take(colour);
+        CopyPickedColour(*m_controls.picMain, *m_controls.lblHexName[0], m_options, FinderCopy);
+    } else {
+        ShowParts(ReadSwatchColour(*m_controls.picMain, 1));
+        m_controls.lblXCoord->clear();
+        m_controls.lblYCoord->clear();
+    }
+    m_controls.imgLocator->show();
 }
 
 void FinderDrag::MouseMove(int button, int, int, int)
@@ -75,13 +186,20 @@ void FinderDrag::MouseMove(int button, int, int, int)
     m_buttons = button;
     if (!Dragging() || !CurrentScreenSource() || button != Qt::LeftButton)
         return;
-    const QPoint hotSpot = SampleScreen(*m_controls.picFinder, *CurrentScreenSource());
-    m_controls.lblXCoord->setText(QString::number(hotSpot.x()));
-    m_controls.lblYCoord->setText(QString::number(hotSpot.y()));
-    Take(m_controls.picFinder->Point(647, 647));
+    Take(Sample(*CurrentScreenSource()));
 }
 
-void FinderDrag::Take(ColourValue colour)
+ColourValue FinderDrag::Sample(ScreenSource &source)
+{
+    const QPoint hotSpot = SampleScreen(*m_controls.picFinder, source);
+    m_controls.lblXCoord->setText(QString::number(hotSpot.x()));
+    m_controls.lblYCoord->setText(QString::number(hotSpot.y()));
+    const ColourValue colour = m_controls.picFinder->Point(647, 647);
+    ShowParts(colour);
+    return colour;
+}
+
+void FinderDrag::ShowParts(ColourValue colour)
 {
     // The texts of every part are made once: a drag shows them at every movement.
     struct PartTexts
@@ -101,6 +219,10 @@ void FinderDrag::Take(ColourValue colour)
         m_controls.fractions[i]->setText(texts[parts[i]].fraction);
         m_controls.percents[i]->setText(texts[parts[i]].percent);
     }
+}
+
+void FinderDrag::Take(ColourValue colour)
+{
     SetCurrentColour(*m_controls.picMain, *m_controls.lblHexName[0], *m_controls.lblHexName[1],
                      colour, 0, 0);
 }
@@ -118,13 +240,6 @@ void FinderDrag::MouseUp(int, int, int, int)
     m_controls.picFinder->releaseMouse();
     QGuiApplication::restoreOverrideCursor();
     m_buttons = 0;
-}
-
-// An answer ends the pick as a release ends a drag; a cancel is a release without a movement.
-void FinderDrag::EndPortalPick()
-{
-    CopyPickedColour(*m_controls.picMain, *m_controls.lblHexName[0], m_options, FinderCopy);
-    m_controls.imgLocator->show();
 }
 
 bool FinderDrag::KeyDown(int key, int shift)

@@ -4,9 +4,14 @@
 
 #include <QObject>
 #include <array>
+#include <memory>
 
+class DesktopPortal;
+class FinderOverlay;
+class FrozenScreen;
 class PictureBox;
-class PortalPick;
+class QImage;
+class ScreenSource;
 class QLabel;
 class QWidget;
 class SwatchHistory;
@@ -28,7 +33,9 @@ struct FinderControls
 
 // Taking a colour from the screen. A press on the finder icon starts a drag that samples the
 // screen at every movement of the left button alone, until any release. Where the program may not
-// read the screen, the press asks the desktop to pick a colour instead.
+// read the screen, the press asks the desktop for a screenshot and the pick goes on over it, in
+// overlays on every screen, until a click or Esc; where the desktop gives none, it asks the
+// desktop to pick a colour instead.
 class FinderDrag : public QObject
 {
     Q_OBJECT
@@ -48,19 +55,37 @@ public:
 
     [[nodiscard]] bool Dragging() const;
 
+    ~FinderDrag() override;
+
 signals:
     void StatusMessage(const QString &text);
 
 private:
-    // A colour taken from the screen becomes current and fills the colour readouts.
+    // Samples the screen at the source's hot spot into the view and the readouts; returns the
+    // colour taken.
+    ColourValue Sample(ScreenSource &source);
+    // Fills the colour readouts.
+    void ShowParts(ColourValue colour);
+    // A colour taken from the screen becomes current.
     void Take(ColourValue colour);
     void AskPortal();
-    void EndPortalPick();
+    void StartOverlays(const QImage &picture);
+    void MoveOverlayHotSpot(QPoint hotSpot);
+    void OverlayKeyDown(int key, int shift);
+    // Ends a pick over the screenshot, taking the colour at the hot spot or none.
+    void EndOverlays(bool take);
+    // Ends a pick of the desktop's, the icon back; a status text says why where it took no colour.
+    void EndPortalPick(const QString &status);
 
     FinderControls m_controls;
     SwatchHistory &m_history;
     const CopyOptions &m_options;
-    PortalPick *m_portal = nullptr;
+    DesktopPortal *m_portal = nullptr;
+    std::unique_ptr<FrozenScreen> m_frozen;
+    QList<FinderOverlay *> m_overlays;
+    // Whether the question to the desktop is for a screenshot, which may still fall back to its
+    // own pick.
+    bool m_askedForScreenshot = false;
     // The buttons held at the latest press or movement of the drag.
     int m_buttons = 0;
 };

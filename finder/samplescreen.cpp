@@ -27,7 +27,7 @@ QPoint SampleScreen(PictureBox &view, ScreenSource &source)
 
     // Edges included: the finder never magnifies its own view.
     const QPoint hotSpot = source.CursorPos();
-    if (hotSpot.x() < onScreen.left() || hotSpot.x() > onScreen.right() ||
+    if (!source.Live() || hotSpot.x() < onScreen.left() || hotSpot.x() > onScreen.right() ||
         hotSpot.y() < onScreen.top() || hotSpot.y() > onScreen.bottom())
         view.PaintPicture(source.ReadBlock(hotSpot), QRect(0, 0, w, h));
 

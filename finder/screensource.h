@@ -20,6 +20,9 @@ public:
     // The BlockSize × BlockSize pixels whose top-left is topLeft, in an RGB32 image; pixels
     // beyond every screen's edge are black.
     [[nodiscard]] virtual QImage ReadBlock(QPoint topLeft) = 0;
+    // Whether the pixels are the screen as it is now, which shows the finder's own view too; a
+    // picture taken before the pick shows the view as it was.
+    [[nodiscard]] virtual bool Live() const { return true; }
 };
 
 // The source the finder reads; Main sets the desktop's, tests their own. None where no program

@@ -8,6 +8,7 @@
 #include "dialogs/frmalert.h"
 #include "dialogs/frmcolour.h"
 #include "dialogs/frmcopy.h"
+#include "settings/strings.h"
 #include "tests/freshsettings.h"
 
 #include <QAbstractButton>
@@ -135,6 +136,10 @@ private slots:
             }
         frmMain window;
         window.show();
+        for (int id : {389, 390}) { // the finder's own status texts
+            window.StatusMessage(LoadResString(id));
+            faults << Clipped(&window);
+        }
         window.mnuColour_Click(40);
         auto *entry = window.findChild<frmColour *>();
         for (int notation : {HexNotation, DecimalNotation, NameNotation, RgbNotation}) {

@@ -1,3 +1,4 @@
+#include "finder/frozenscreen.h"
 #include "finder/screenmap.h"
 
 #include <QTest>
@@ -65,6 +66,36 @@ private slots:
         QFETCH(QPointF, logical);
         QFETCH(QPoint, device);
         QCOMPARE(DevicePoint(logical, screens), device);
+    }
+
+    // A screenshot covers every screen at the largest ratio: device pixels of a screen at that
+    // ratio read it one to one, those of a smaller ratio read the middle of their enlarged image,
+    // and pixels of no screen are black. Each picture pixel holds its own coordinates.
+    void frozenScreen_data()
+    {
+        QTest::addColumn<QPoint>("device");
+        QTest::addColumn<QPoint>("pictured"); // (-1, -1): black
+        QTest::newRow("primary at 2, top left") << QPoint(0, 0) << QPoint(1200, 0);
+        QTest::newRow("primary at 2, bottom right") << QPoint(799, 599) << QPoint(1999, 599);
+        QTest::newRow("left at 1, top left") << QPoint(-600, 0) << QPoint(1, 1);
+        QTest::newRow("left at 1, bottom right") << QPoint(-1, 449) << QPoint(1199, 899);
+        QTest::newRow("below the primary") << QPoint(5, 600) << QPoint(-1, -1);
+    }
+    void frozenScreen()
+    {
+        QFETCH(QPoint, device);
+        QFETCH(QPoint, pictured);
+        QImage picture(2000, 900, QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, qRgb(x % 256, y % 256, x / 256 * 16 + y / 256));
+        const ScreenPlace primary{QRect(0, 0, 400, 300), 2};
+        FrozenScreen frozen(picture, {primary, {QRect(-600, 0, 600, 450), 1}});
+        // The block reaches past the pixel, off the screen's edge where it is at one.
+        const QImage block = frozen.ReadBlock(device - QPoint(3, 3));
+        QCOMPARE(block.pixel(3, 3), pictured.x() < 0 ? qRgb(0, 0, 0) : picture.pixel(pictured));
+        QCOMPARE(frozen.ScreenPicture(primary).pixel(0, 0), picture.pixel(1200, 0));
+        QCOMPARE(frozen.ScreenPicture(primary).size(), QSize(800, 600));
     }
 
     void deviceRect()

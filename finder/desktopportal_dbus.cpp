@@ -1,6 +1,6 @@
-// The colour pick of the freedesktop desktop portal, over the session bus.
+// The screen requests of the freedesktop desktop portal, over the session bus.
 
-#include "finder/portalpick.h"
+#include "finder/desktopportal.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -9,6 +9,8 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
+#include <QFile>
+#include <QUrl>
 
 namespace {
 
@@ -22,11 +24,22 @@ int Part(double fraction)
 
 } // namespace
 
-void PortalPick::Start()
+void DesktopPortal::TakeScreenshot()
 {
+    Start(QStringLiteral("Screenshot"), {{QStringLiteral("interactive"), false}});
+}
+
+void DesktopPortal::PickColour()
+{
+    Start(QStringLiteral("PickColor"), {});
+}
+
+void DesktopPortal::Start(const QString &method, QVariantMap options)
+{
+    m_method = method;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        QMetaObject::invokeMethod(this, &PortalPick::Unavailable, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &DesktopPortal::Unavailable, Qt::QueuedConnection);
         return;
     }
     // A portal that leaves the bus while the user picks (it crashed or restarted) will not
@@ -50,8 +63,9 @@ void PortalPick::Start()
 
     QDBusMessage call = QDBusMessage::createMethodCall(
         PortalService, QStringLiteral("/org/freedesktop/portal/desktop"),
-        QStringLiteral("org.freedesktop.portal.Screenshot"), QStringLiteral("PickColor"));
-    call << QString() << QVariantMap{{QStringLiteral("handle_token"), token}};
+        QStringLiteral("org.freedesktop.portal.Screenshot"), method);
+    options.insert(QStringLiteral("handle_token"), token);
+    call << QString() << options;
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *w) {
         w->deleteLater();
@@ -68,7 +82,7 @@ void PortalPick::Start()
 }
 
 // Only the portal's own answers are taken.
-void PortalPick::Listen(const QString &request)
+void DesktopPortal::Listen(const QString &request)
 {
     m_request = request;
     QDBusConnection::sessionBus().connect(PortalService, m_request, RequestInterface,
@@ -76,7 +90,7 @@ void PortalPick::Listen(const QString &request)
                                           SLOT(Response(uint, QVariantMap)));
 }
 
-void PortalPick::Disconnect()
+void DesktopPortal::Disconnect()
 {
     QDBusConnection::sessionBus().disconnect(PortalService, m_request, RequestInterface,
                                              QStringLiteral("Response"), this,
@@ -84,20 +98,29 @@ void PortalPick::Disconnect()
     m_request.clear();
 }
 
-void PortalPick::Response(uint response, const QVariantMap &results)
+void DesktopPortal::Response(uint response, const QVariantMap &results)
 {
     Disconnect();
-    double red = 0, green = 0, blue = 0;
-    const QVariant colour = results.value(QStringLiteral("color"));
-    if (response == 0 && colour.canConvert<QDBusArgument>()) {
+    if (response != 0) {
+        emit Ended();
+    } else if (m_method == QLatin1String("Screenshot")) {
+        // The picture was taken for this pick alone and is read once: it is not kept.
+        const QString file = QUrl(results.value(QStringLiteral("uri")).toString()).toLocalFile();
+        const QImage picture(file);
+        QFile::remove(file);
+        if (picture.isNull())
+            emit Ended();
+        else
+            emit ScreenshotTaken(picture);
+    } else if (const QVariant colour = results.value(QStringLiteral("color"));
+               colour.canConvert<QDBusArgument>()) {
+        double red = 0, green = 0, blue = 0;
         const QDBusArgument argument = colour.value<QDBusArgument>();
         argument.beginStructure();
         argument >> red >> green >> blue;
         argument.endStructure();
         emit Picked(RgbColour(Part(red), Part(green), Part(blue)));
-    } else if (response == 1) {
-        emit Cancelled();
     } else {
-        emit Unavailable();
+        emit Ended();
     }
 }

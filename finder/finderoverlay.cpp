@@ -1,0 +1,100 @@
+#include "finder/finderoverlay.h"
+
+#include "core/picturebox.h"
+#include "finder/screenmap.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+constexpr int Gap = 24; // logical pixels between the hot spot and the view, past the reticle
+constexpr int Padding = 4;
+
+} // namespace
+
+FinderOverlay::FinderOverlay(QScreen *screen, QImage picture, const PictureBox &view)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_picture(std::move(picture)),
+      m_view(view), m_screen(screen->geometry()), m_hotSpot(-1, -1)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setScreen(screen);
+    setGeometry(m_screen);
+}
+
+void FinderOverlay::Follow(QPoint hotSpot, const QStringList &readouts)
+{
+    const QRect before = PanelRect();
+    m_hotSpot = LogicalPoint(hotSpot, ScreenPlaces()) - QPointF(m_screen.topLeft());
+    m_readouts = readouts;
+    update(before | PanelRect());
+}
+
+QRect FinderOverlay::PanelRect() const
+{
+    if (!rect().contains(m_hotSpot.toPoint()))
+        return {};
+    const int lines = int(m_readouts.size());
+    const QSize size(m_view.width() + 2 * Padding,
+                     m_view.height() + 2 * Padding + lines * fontMetrics().height());
+    QPoint at = m_hotSpot.toPoint() + QPoint(Gap, Gap);
+    if (at.x() + size.width() > width())
+        at.rx() -= 2 * Gap + size.width();
+    if (at.y() + size.height() > height())
+        at.ry() -= 2 * Gap + size.height();
+    return QRect(at, size);
+}
+
+void FinderOverlay::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.drawImage(event->rect(), m_picture,
+                      QRectF(QPointF(event->rect().topLeft()) * m_picture.devicePixelRatio(),
+                             QSizeF(event->rect().size()) * m_picture.devicePixelRatio()));
+    const QRect panel = PanelRect();
+    if (panel.isEmpty())
+        return;
+    painter.fillRect(panel, palette().window());
+    painter.setPen(palette().windowText().color());
+    painter.drawRect(panel.adjusted(0, 0, -1, -1));
+    const QRect view(panel.topLeft() + QPoint(Padding, Padding), m_view.size());
+    painter.drawImage(view, m_view.Image());
+    QRect line(view.bottomLeft() + QPoint(0, 1), QSize(view.width(), fontMetrics().height()));
+    for (const QString &readout : m_readouts) {
+        painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, readout);
+        line.translate(0, line.height());
+    }
+}
+
+void FinderOverlay::enterEvent(QEnterEvent *event)
+{
+    emit Moved(DevicePoint(event->position() + m_screen.topLeft(), ScreenPlaces()));
+}
+
+void FinderOverlay::mouseMoveEvent(QMouseEvent *event)
+{
+    emit Moved(DevicePoint(event->position() + m_screen.topLeft(), ScreenPlaces()));
+}
+
+void FinderOverlay::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = true;
+    emit Moved(DevicePoint(event->position() + m_screen.topLeft(), ScreenPlaces()));
+}
+
+void FinderOverlay::mouseReleaseEvent(QMouseEvent *)
+{
+    // The release of the press that began the pick, on the main window, is not a click here.
+    if (std::exchange(m_pressed, false))
+        emit Clicked();
+}
+
+void FinderOverlay::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        emit Clicked();
+    else
+        emit KeyDown(event->key(), event->modifiers() & Qt::ShiftModifier ? 1 : 0);
+}

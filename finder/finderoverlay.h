@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class PictureBox;
+
+// A window over the whole of one screen that shows the screens as they were when a pick began,
+// where the finder's own window cannot stay above the others (Wayland): the pointer moves over the
+// still picture, and the overlay draws the magnified view and the readouts beside the hot spot.
+class FinderOverlay : public QWidget
+{
+    Q_OBJECT
+
+public:
+    FinderOverlay(QScreen *screen, QImage picture, const PictureBox &view);
+
+    // Shows the view and the readouts beside the hot spot (a device pixel) where it lies on this
+    // overlay's screen, else hides them.
+    void Follow(QPoint hotSpot, const QStringList &readouts);
+
+signals:
+    // The pointer is over the device pixel hotSpot.
+    void Moved(QPoint hotSpot);
+    // A press and its release, or Enter: the pick ends at the hot spot.
+    void Clicked();
+    // Any other key; shift as in a key handler (1 Shift, 2 Ctrl, 4 Alt).
+    void KeyDown(int key, int shift);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    // Where the view and its readouts go: beside the hot spot, on the side that has room.
+    [[nodiscard]] QRect PanelRect() const;
+
+    QImage m_picture;
+    const PictureBox &m_view;
+    // The screen's logical geometry, which pointer positions are relative to: a window on Wayland
+    // does not learn where it lies on the desktop.
+    QRect m_screen;
+    QPointF m_hotSpot; // logical, in this window; outside it when the hot spot is elsewhere
+    QStringList m_readouts;
+    bool m_pressed = false;
+};
