@@ -1,16 +1,23 @@
 // One movement step of a finder drag (sample, readouts, current colour; the repaint excluded)
 // against its physical limit, one raw 7 × 7 image read from the X server, interleaved on one
-// connection to a private X server. Allocations are counted per step.
+// connection to a private X server; and one step of a pick over a screenshot, as on Wayland (a
+// pointer movement over the overlay: sample, readouts, the overlay's panel; the repaint excluded)
+// against one 7 × 7 read of the still picture. Allocations are counted per step.
 //
 //   bench_finder --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include "app/frmmain.h"
 #include "arguments.h"
+#include "finder/finderdrag.h"
+#include "finder/finderoverlay.h"
+#include "finder/frozenscreen.h"
 #include "finder/screensource.h"
 #include "settings/backend_file.h"
 #include "settings/schema.h"
 #include "xserver.h"
 
 #include <QApplication>
+#include <QMouseEvent>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <atomic>
@@ -70,6 +77,44 @@ void FinderStepAgainstRawRead(benchmark::State &state)
     state.counters["allocations_per_step"] = double(allocations) / double(steps.size());
 }
 BENCHMARK(FinderStepAgainstRawRead)->Unit(benchmark::kMicrosecond);
+
+void FrozenStepAgainstFrozenRead(benchmark::State &state)
+{
+    using Clock = std::chrono::steady_clock;
+    QImage picture(QGuiApplication::primaryScreen()->size(), QImage::Format_RGB32);
+    picture.fill(0x336699);
+    FrozenScreen frozen(picture, ScreenPlaces());
+    auto *finder = g_window->findChild<FinderDrag *>();
+    finder->PickOver(picture);
+    FinderOverlay *overlay = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (auto *shown = qobject_cast<FinderOverlay *>(window))
+            overlay = shown;
+    std::vector<double> steps, reads;
+    long allocations = 0;
+    for (auto _ : state) {
+        // Moves alternate between two places, as a hand's never rest.
+        const QPointF at(100 + steps.size() % 2, 100);
+        QMouseEvent move(QEvent::MouseMove, at, at, Qt::NoButton, Qt::NoButton, {});
+        const auto start = Clock::now();
+        const long before = g_allocations;
+        QApplication::sendEvent(overlay, &move);
+        allocations += g_allocations - before;
+        const auto stepped = Clock::now();
+        benchmark::DoNotOptimize(frozen.ReadBlock(at.toPoint()));
+        const auto read = Clock::now();
+        steps.push_back(std::chrono::duration<double, std::micro>(stepped - start).count());
+        reads.push_back(std::chrono::duration<double, std::micro>(read - stepped).count());
+    }
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, {});
+    QApplication::sendEvent(overlay, &escape);
+    const double step = Median(steps), raw = Median(reads);
+    state.counters["step_us"] = step;
+    state.counters["frozen_read_us"] = raw;
+    state.counters["ratio"] = step / raw;
+    state.counters["allocations_per_step"] = double(allocations) / double(steps.size());
+}
+BENCHMARK(FrozenStepAgainstFrozenRead)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -66,7 +66,7 @@ void FinderDrag::AskPortal()
     if (!m_portal) {
         m_portal = new DesktopPortal(this);
         // A desktop that gives no screenshot may still pick a colour itself.
-        connect(m_portal, &DesktopPortal::ScreenshotTaken, this, &FinderDrag::StartOverlays);
+        connect(m_portal, &DesktopPortal::ScreenshotTaken, this, &FinderDrag::PickOver);
         connect(m_portal, &DesktopPortal::Picked, this, [this](ColourValue colour) {
             ShowParts(colour);
             Take(colour);
@@ -101,15 +101,14 @@ void FinderDrag::EndPortalPick(const QString &status)
         emit StatusMessage(status);
 }
 
-void FinderDrag::StartOverlays(const QImage &picture)
+void FinderDrag::PickOver(const QImage &picture)
 {
     m_askedForScreenshot = false;
     m_frozen = std::make_unique<FrozenScreen>(picture, ScreenPlaces());
     QGuiApplication::setOverrideCursor(ReticleCursor(101));
     for (QScreen *screen : QGuiApplication::screens()) {
         const ScreenPlace place{screen->geometry(), screen->devicePixelRatio()};
-        auto *overlay =
-            new FinderOverlay(screen, m_frozen->ScreenPicture(place), *m_controls.picFinder);
+        auto *overlay = new FinderOverlay(screen, m_frozen->ScreenPicture(place), m_controls);
         connect(overlay, &FinderOverlay::Moved, this, &FinderDrag::MoveOverlayHotSpot);
         connect(overlay, &FinderOverlay::Clicked, this, [this] { EndOverlays(true); });
         connect(overlay, &FinderOverlay::KeyDown, this, &FinderDrag::OverlayKeyDown);
@@ -123,17 +122,9 @@ void FinderDrag::StartOverlays(const QImage &picture)
 void FinderDrag::MoveOverlayHotSpot(QPoint hotSpot)
 {
     m_frozen->SetCursorPos(hotSpot);
-    const ColourValue colour = Sample(*m_frozen);
-    const QString x = m_controls.lblXCoord->text(), y = m_controls.lblYCoord->text();
-    QStringList readouts{tr("X: %1  Y: %2").arg(x, y)};
-    const QString names[] = {tr("R:"), tr("G:"), tr("B:")};
-    for (int i = 0; i < 3; ++i)
-        readouts << QStringLiteral("%1 %2  %3  %4")
-                        .arg(names[i], m_controls.values[i]->text(),
-                             m_controls.fractions[i]->text(), m_controls.percents[i]->text());
-    readouts << QLatin1Char('#') + HexText(colour);
+    Sample(*m_frozen);
     for (FinderOverlay *overlay : std::as_const(m_overlays))
-        overlay->Follow(hotSpot, readouts);
+        overlay->Follow(hotSpot);
 }
 
 // Arrow keys move the hot spot over the picture, as they move the pointer of a drag elsewhere;

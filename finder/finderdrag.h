@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/colour.h"
+#include "finder/findercontrols.h"
 
 #include <QObject>
 #include <array>
@@ -9,27 +10,10 @@
 class DesktopPortal;
 class FinderOverlay;
 class FrozenScreen;
-class PictureBox;
 class QImage;
 class ScreenSource;
-class QLabel;
-class QWidget;
 class SwatchHistory;
 struct CopyOptions;
-
-// The magnified view's back colour, the system colour of a button's highlight.
-inline constexpr ColourValue FinderBackColour = ColourValue(0x80000014);
-
-// The controls of the main window that the finder reads and writes.
-struct FinderControls
-{
-    PictureBox *picFinder;
-    QWidget *imgLocator;
-    QLabel *lblXCoord, *lblYCoord;
-    std::array<QLabel *, 3> values, fractions, percents; // red, green, blue
-    PictureBox *picMain;
-    std::array<QLabel *, 2> lblHexName;
-};
 
 // Taking a colour from the screen. A press on the finder icon starts a drag that samples the
 // screen at every movement of the left button alone, until any release. Where the program may not
@@ -54,6 +38,8 @@ public:
     bool KeyDown(int key, int shift);
 
     [[nodiscard]] bool Dragging() const;
+    // Goes on with a pick over a picture of the screens, as the desktop gave it.
+    void PickOver(const QImage &picture);
 
     ~FinderDrag() override;
 
@@ -69,7 +55,6 @@ private:
     // A colour taken from the screen becomes current.
     void Take(ColourValue colour);
     void AskPortal();
-    void StartOverlays(const QImage &picture);
     void MoveOverlayHotSpot(QPoint hotSpot);
     void OverlayKeyDown(int key, int shift);
     // Ends a pick over the screenshot, taking the colour at the hot spot or none.

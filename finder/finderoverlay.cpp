@@ -4,6 +4,7 @@
 #include "finder/screenmap.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QScreen>
 
@@ -11,12 +12,13 @@ namespace {
 
 constexpr int Gap = 24; // logical pixels between the hot spot and the view, past the reticle
 constexpr int Padding = 4;
+constexpr int Lines = 5; // the coordinates, the three parts and the hex text
 
 } // namespace
 
-FinderOverlay::FinderOverlay(QScreen *screen, QImage picture, const PictureBox &view)
+FinderOverlay::FinderOverlay(QScreen *screen, QImage picture, const FinderControls &controls)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_picture(std::move(picture)),
-      m_view(view), m_screen(screen->geometry()), m_hotSpot(-1, -1)
+      m_controls(controls), m_screen(screen->geometry()), m_hotSpot(-1, -1)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -24,11 +26,10 @@ FinderOverlay::FinderOverlay(QScreen *screen, QImage picture, const PictureBox &
     setGeometry(m_screen);
 }
 
-void FinderOverlay::Follow(QPoint hotSpot, const QStringList &readouts)
+void FinderOverlay::Follow(QPoint hotSpot)
 {
     const QRect before = PanelRect();
     m_hotSpot = LogicalPoint(hotSpot, ScreenPlaces()) - QPointF(m_screen.topLeft());
-    m_readouts = readouts;
     update(before | PanelRect());
 }
 
@@ -36,9 +37,9 @@ QRect FinderOverlay::PanelRect() const
 {
     if (!rect().contains(m_hotSpot.toPoint()))
         return {};
-    const int lines = int(m_readouts.size());
-    const QSize size(m_view.width() + 2 * Padding,
-                     m_view.height() + 2 * Padding + lines * fontMetrics().height());
+    const QSize view = m_controls.picFinder->size();
+    const QSize size(view.width() + 2 * Padding,
+                     view.height() + 2 * Padding + Lines * fontMetrics().height());
     QPoint at = m_hotSpot.toPoint() + QPoint(Gap, Gap);
     if (at.x() + size.width() > width())
         at.rx() -= 2 * Gap + size.width();
@@ -59,10 +60,17 @@ void FinderOverlay::paintEvent(QPaintEvent *event)
     painter.fillRect(panel, palette().window());
     painter.setPen(palette().windowText().color());
     painter.drawRect(panel.adjusted(0, 0, -1, -1));
-    const QRect view(panel.topLeft() + QPoint(Padding, Padding), m_view.size());
-    painter.drawImage(view, m_view.Image());
+    const QRect view(panel.topLeft() + QPoint(Padding, Padding), m_controls.picFinder->size());
+    painter.drawImage(view, m_controls.picFinder->Image());
+    const FinderControls &c = m_controls;
+    const QString readouts[Lines] = {
+        tr("X: %1  Y: %2").arg(c.lblXCoord->text(), c.lblYCoord->text()),
+        tr("R: %1  %2  %3").arg(c.values[0]->text(), c.fractions[0]->text(), c.percents[0]->text()),
+        tr("G: %1  %2  %3").arg(c.values[1]->text(), c.fractions[1]->text(), c.percents[1]->text()),
+        tr("B: %1  %2  %3").arg(c.values[2]->text(), c.fractions[2]->text(), c.percents[2]->text()),
+        QLatin1Char('#') + HexText(c.picFinder->Point(647, 647))};
     QRect line(view.bottomLeft() + QPoint(0, 1), QSize(view.width(), fontMetrics().height()));
-    for (const QString &readout : m_readouts) {
+    for (const QString &readout : readouts) {
         painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, readout);
         line.translate(0, line.height());
     }

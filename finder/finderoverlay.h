@@ -1,9 +1,9 @@
 #pragma once
 
+#include "finder/findercontrols.h"
+
 #include <QImage>
 #include <QWidget>
-
-class PictureBox;
 
 // A window over the whole of one screen that shows the screens as they were when a pick began,
 // where the finder's own window cannot stay above the others (Wayland): the pointer moves over the
@@ -13,11 +13,11 @@ class FinderOverlay : public QWidget
     Q_OBJECT
 
 public:
-    FinderOverlay(QScreen *screen, QImage picture, const PictureBox &view);
+    FinderOverlay(QScreen *screen, QImage picture, const FinderControls &controls);
 
-    // Shows the view and the readouts beside the hot spot (a device pixel) where it lies on this
-    // overlay's screen, else hides them.
-    void Follow(QPoint hotSpot, const QStringList &readouts);
+    // Shows the main window's magnified view and readouts beside the hot spot (a device pixel)
+    // where it lies on this overlay's screen, else hides them.
+    void Follow(QPoint hotSpot);
 
 signals:
     // The pointer is over the device pixel hotSpot.
@@ -40,11 +40,10 @@ private:
     [[nodiscard]] QRect PanelRect() const;
 
     QImage m_picture;
-    const PictureBox &m_view;
+    const FinderControls &m_controls;
     // The screen's logical geometry, which pointer positions are relative to: a window on Wayland
     // does not learn where it lies on the desktop.
     QRect m_screen;
     QPointF m_hotSpot; // logical, in this window; outside it when the hot spot is elsewhere
-    QStringList m_readouts;
     bool m_pressed = false;
 };
