@@ -16,6 +16,29 @@
 #include <QLabel>
 #include <QScreen>
 
+namespace {
+
+// How far an arrow key moves the hot spot: one device pixel, ten with Shift; none for any other
+// key.
+QPoint ArrowStep(int key, int shift)
+{
+    const int step = shift & 1 ? 10 : 1;
+    switch (key) {
+    case Qt::Key_Left:
+        return {-step, 0};
+    case Qt::Key_Right:
+        return {step, 0};
+    case Qt::Key_Up:
+        return {0, -step};
+    case Qt::Key_Down:
+        return {0, step};
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
 FinderDrag::FinderDrag(const FinderControls &controls, SwatchHistory &history,
                        const CopyOptions &options, QObject *parent)
     : QObject(parent), m_controls(controls), m_history(history), m_options(options)
@@ -65,7 +88,6 @@ void FinderDrag::AskPortal()
 {
     if (!m_portal) {
         m_portal = new DesktopPortal(this);
-        // A desktop that gives no screenshot may still pick a colour itself.
         connect(m_portal, &DesktopPortal::ScreenshotTaken, this, &FinderDrag::PickOver);
         connect(m_portal, &DesktopPortal::Picked, this, [this](ColourValue colour) {
             ShowParts(colour);
@@ -75,23 +97,20 @@ void FinderDrag::AskPortal()
             CopyPickedColour(*m_controls.picMain, *m_controls.lblHexName[0], m_options, FinderCopy);
             EndPortalPick(QString());
         });
-        connect(m_portal, &DesktopPortal::Ended, this, [this] {
-            if (m_askedForScreenshot)
-                m_portal->PickColour();
-            else
-                EndPortalPick(LoadResString(389));
-            m_askedForScreenshot = false;
-        });
-        connect(m_portal, &DesktopPortal::Unavailable, this, [this] {
-            if (m_askedForScreenshot)
-                m_portal->PickColour();
-            else
-                EndPortalPick(LoadResString(390));
-            m_askedForScreenshot = false;
-        });
+        connect(m_portal, &DesktopPortal::Ended, this, [this] { PortalGaveNothing(389); });
+        connect(m_portal, &DesktopPortal::Unavailable, this, [this] { PortalGaveNothing(390); });
     }
     m_askedForScreenshot = true;
     m_portal->TakeScreenshot();
+}
+
+// A desktop that gives no screenshot may still pick a colour itself.
+void FinderDrag::PortalGaveNothing(int statusId)
+{
+    if (std::exchange(m_askedForScreenshot, false))
+        m_portal->PickColour();
+    else
+        EndPortalPick(LoadResString(statusId));
 }
 
 void FinderDrag::EndPortalPick(const QString &status)
@@ -131,23 +150,10 @@ void FinderDrag::MoveOverlayHotSpot(QPoint hotSpot)
 // Esc ends the pick without a colour, the one before the press still current.
 void FinderDrag::OverlayKeyDown(int key, int shift)
 {
-    const int step = shift & 1 ? 10 : 1;
-    const QPoint hotSpot = m_frozen->CursorPos();
-    switch (key) {
-    case Qt::Key_Escape:
+    if (key == Qt::Key_Escape)
         EndOverlays(false);
-        return;
-    case Qt::Key_Left:
-        return MoveOverlayHotSpot(hotSpot + QPoint(-step, 0));
-    case Qt::Key_Right:
-        return MoveOverlayHotSpot(hotSpot + QPoint(step, 0));
-    case Qt::Key_Up:
-        return MoveOverlayHotSpot(hotSpot + QPoint(0, -step));
-    case Qt::Key_Down:
-        return MoveOverlayHotSpot(hotSpot + QPoint(0, step));
-    default:
-        return;
-    }
+    else if (const QPoint step = ArrowStep(key, shift); !step.isNull())
+        MoveOverlayHotSpot(m_frozen->CursorPos() + step);
 }
 
 void FinderDrag::EndOverlays(bool take)
@@ -236,27 +242,10 @@ void FinderDrag::MouseUp(int, int, int, int)
 bool FinderDrag::KeyDown(int key, int shift)
 {
     ScreenSource *source = CurrentScreenSource();
-    if (!Dragging() || !source || m_buttons != Qt::LeftButton)
+    const QPoint step = ArrowStep(key, shift);
+    if (!Dragging() || !source || m_buttons != Qt::LeftButton || step.isNull())
         return false;
-    const int step = shift & 1 ? 10 : 1;
-    QPoint move;
-    switch (key) {
-    case Qt::Key_Left:
-        move = QPoint(-step, 0);
-        break;
-    case Qt::Key_Right:
-        move = QPoint(step, 0);
-        break;
-    case Qt::Key_Up:
-        move = QPoint(0, -step);
-        break;
-    case Qt::Key_Down:
-        move = QPoint(0, step);
-        break;
-    default:
-        return false;
-    }
-    source->SetCursorPos(source->CursorPos() + move);
+    source->SetCursorPos(source->CursorPos() + step);
     MouseMove(Qt::LeftButton, shift, 0, 0);
     return true;
 }

@@ -59,6 +59,9 @@ private:
     void OverlayKeyDown(int key, int shift);
     // Ends a pick over the screenshot, taking the colour at the hot spot or none.
     void EndOverlays(bool take);
+    // The desktop answered without a screenshot or a colour; statusId says why where nothing
+    // more can be asked.
+    void PortalGaveNothing(int statusId);
     // Ends a pick of the desktop's, the icon back; a status text says why where it took no colour.
     void EndPortalPick(const QString &status);
 
