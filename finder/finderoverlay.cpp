@@ -20,6 +20,7 @@ FinderOverlay::FinderOverlay(QScreen *screen, QImage picture, const FinderContro
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_picture(std::move(picture)),
       m_controls(controls), m_screen(screen->geometry()), m_hotSpot(-1, -1)
 {
+    setWindowTitle(tr("Finder"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setScreen(screen);
@@ -38,7 +39,11 @@ QRect FinderOverlay::PanelRect() const
     if (!rect().contains(m_hotSpot.toPoint()))
         return {};
     const QSize view = m_controls.picFinder->size();
-    const QSize size(view.width() + 2 * Padding,
+    // As wide as the view or its widest readouts, whichever is wider.
+    const int widest =
+        std::max({view.width(), fontMetrics().horizontalAdvance(tr("X: %1  Y: %1").arg(-8888)),
+                  fontMetrics().horizontalAdvance(tr("R: 255  0.502  100%"))});
+    const QSize size(widest + 2 * Padding,
                      view.height() + 2 * Padding + Lines * fontMetrics().height());
     QPoint at = m_hotSpot.toPoint() + QPoint(Gap, Gap);
     if (at.x() + size.width() > width())
@@ -69,7 +74,8 @@ void FinderOverlay::paintEvent(QPaintEvent *event)
         tr("G: %1  %2  %3").arg(c.values[1]->text(), c.fractions[1]->text(), c.percents[1]->text()),
         tr("B: %1  %2  %3").arg(c.values[2]->text(), c.fractions[2]->text(), c.percents[2]->text()),
         QLatin1Char('#') + HexText(c.picFinder->Point(647, 647))};
-    QRect line(view.bottomLeft() + QPoint(0, 1), QSize(view.width(), fontMetrics().height()));
+    QRect line(view.bottomLeft() + QPoint(0, 1),
+               QSize(panel.width() - 2 * Padding, fontMetrics().height()));
     for (const QString &readout : readouts) {
         painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, readout);
         line.translate(0, line.height());
@@ -78,18 +84,25 @@ void FinderOverlay::paintEvent(QPaintEvent *event)
 
 void FinderOverlay::enterEvent(QEnterEvent *event)
 {
-    emit Moved(DevicePoint(event->position() + m_screen.topLeft(), ScreenPlaces()));
+    PointerAt(event->position());
 }
 
 void FinderOverlay::mouseMoveEvent(QMouseEvent *event)
 {
-    emit Moved(DevicePoint(event->position() + m_screen.topLeft(), ScreenPlaces()));
+    PointerAt(event->position());
 }
 
 void FinderOverlay::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = true;
-    emit Moved(DevicePoint(event->position() + m_screen.topLeft(), ScreenPlaces()));
+    PointerAt(event->position());
+}
+
+// A pointer that has not moved leaves the hot spot where the arrow keys put it.
+void FinderOverlay::PointerAt(QPointF position)
+{
+    if (std::exchange(m_pointer, position) != position)
+        emit Moved(DevicePoint(position + m_screen.topLeft(), ScreenPlaces()));
 }
 
 void FinderOverlay::mouseReleaseEvent(QMouseEvent *)

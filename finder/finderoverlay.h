@@ -36,6 +36,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void PointerAt(QPointF position);
     // Where the view and its readouts go: beside the hot spot, on the side that has room.
     [[nodiscard]] QRect PanelRect() const;
 
@@ -44,6 +45,7 @@ private:
     // The screen's logical geometry, which pointer positions are relative to: a window on Wayland
     // does not learn where it lies on the desktop.
     QRect m_screen;
-    QPointF m_hotSpot; // logical, in this window; outside it when the hot spot is elsewhere
+    QPointF m_hotSpot;         // logical, in this window; outside it when the hot spot is elsewhere
+    QPointF m_pointer{-1, -1}; // logical, in this window: where the pointer was last seen
     bool m_pressed = false;
 };
