@@ -1,11 +1,14 @@
 #!/bin/bash
 # The main window on a Wayland desktop: it shows with the current colour drawn, Ctrl+Insert puts
-# the copy text on the Wayland clipboard, and Colour > Exit stores the switches.
+# the copy text on the Wayland clipboard, and Colour > Exit stores the switches but keeps the
+# stored place, which Wayland does not tell a window.
 program=$1 wlinput=$2
 desktop_size=800x600
 source "$(dirname "$0")/wsession.sh"
 
 write_settings '"Splash"=dword:00000000' '"Copy"=dword:0000004a' '"View"=dword:00000007'
+printf '[HKEY_LOCAL_MACHINE\\Software\\Tarvo\\Pigmenta R4\\Position]\r\n' >>"$settings"
+printf '"Left"=dword:000005dc\r\n"Top"=dword:000008ca\r\n\r\n' >>"$settings"
 start_program
 
 # The colour display's upper band shows the true colour, its lower band the safe colour.
@@ -29,4 +32,6 @@ exit_by_menu "$pid"
 [[ $(stored Palette) == dword:0000000a ]] || fail "Palette stored as $(stored Palette)"
 [[ $(stored 'True Colour') == dword:000066ff ]] ||
     fail "True Colour stored as $(stored 'True Colour')"
+[[ $(stored Left),$(stored Top) == dword:000005dc,dword:000008ca ]] ||
+    fail "the place stored before became $(stored Left),$(stored Top)"
 echo "PASS"
