@@ -299,6 +299,7 @@ constexpr StringEntry StringTable[] = {
     {386,
      u"another copy of the program holds the settings file; the change is saved once it lets go"},
     {387, u"another copy of the program holds the settings file; not stored:"},
+    {388, u"On top not offered here"},
 };
 
 static_assert(std::is_sorted(std::begin(StringTable), std::end(StringTable),

@@ -1,7 +1,8 @@
 #!/bin/bash
 # The main window on a Wayland desktop: it shows with the current colour drawn, Ctrl+Insert puts
-# the copy text on the Wayland clipboard, and Colour > Exit stores the switches but keeps the
-# stored place, which Wayland does not tell a window.
+# the copy text on the Wayland clipboard, Always On Top, which the desktop does not offer, says
+# so, and Colour > Exit stores the switches but keeps the stored place, which Wayland does not
+# tell a window.
 program=$1 wlinput=$2
 desktop_size=800x600
 source "$(dirname "$0")/wsession.sh"
@@ -26,8 +27,13 @@ wl_key ctrl+Insert
 until_true 5 clipboard_is '"#FF6600"' ||
     fail "Ctrl+Insert did not copy: $(wl-paste --no-newline 2>&1)"
 until_true 5 panel_is_not "$before" || fail "Ctrl+Insert said nothing"
+before=$(panel_picture)
+wl_key F4
+until_true 5 panel_is_not "$before" || fail "Always On Top did not say that it does nothing here"
 
 exit_by_menu "$pid"
+[[ $(stored 'Always On Top') == dword:ffffffff ]] ||
+    fail "Always On Top stored as $(stored 'Always On Top')"
 [[ $(stored View) == dword:00000007 ]] || fail "View stored as $(stored View)"
 [[ $(stored Palette) == dword:0000000a ]] || fail "Palette stored as $(stored Palette)"
 [[ $(stored 'True Colour') == dword:000066ff ]] ||
