@@ -103,7 +103,6 @@ owned() {
 }
 # The wlroots portal offers nothing without PipeWire.
 daemon pipewire pipewire
-daemon permissions /usr/libexec/xdg-permission-store
 
 has_compositor() {
     local socket
@@ -116,10 +115,11 @@ until_true 10 has_compositor || fail "sway did not start"
 export WAYLAND_DISPLAY
 until_true 10 test -S "$XDG_RUNTIME_DIR/pipewire-0" || fail "PipeWire did not start"
 # The front end shows the Screenshot interface only when some back end offers Access, which the
-# GTK one does, and it looks for the back ends only when it starts.
+# GTK one does, and it looks for the back ends only when it starts. It needs no permission store
+# for a program that runs outside a sandbox.
 daemon portal-wlr /usr/libexec/xdg-desktop-portal-wlr
 daemon portal-gtk /usr/libexec/xdg-desktop-portal-gtk
-for name in impl.portal.PermissionStore impl.portal.desktop.wlr impl.portal.desktop.gtk; do
+for name in impl.portal.desktop.wlr impl.portal.desktop.gtk; do
     until_true 10 owned "org.freedesktop.$name" || fail "org.freedesktop.$name did not start"
 done
 daemon portal /usr/libexec/xdg-desktop-portal
