@@ -265,6 +265,11 @@ void frmMain::PlaceWindow()
     move(place.topLeft());
 }
 
+bool frmMain::OnWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void frmMain::Form_Resize()
 {
     if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))
@@ -313,7 +318,9 @@ void frmMain::Form_Unload()
             window->close();
     }
     SaveProgramSettings(Settings);
-    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) {
+    // Where the desktop does not tell the window its place, the place stored before is kept for
+    // the next start on one that does.
+    if (!OnWayland() && !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) {
         SaveValue(Schema::Left, PixelsToTwips(x()));
         SaveValue(Schema::Top, PixelsToTwips(y()));
     }

@@ -99,6 +99,8 @@ private:
     void CreatePalettePointer();
     bool PaletteEvent(QObject *watched, QEvent *event);
     void PlaceWindow();
+    // Wayland tells no window where it is, and keeps none above the others.
+    static bool OnWayland();
 
     void ChoosePalette(int kind);
     void CyclePalettes();

@@ -513,6 +513,10 @@ void frmMain::ToggleAlwaysOnTop()
 {
     Settings.alwaysOnTop = !Settings.alwaysOnTop;
     ApplyAlwaysOnTop();
+    // The switch is kept for the next start on a desktop that honours it; here the window would
+    // seem to ignore it.
+    if (Settings.alwaysOnTop && OnWayland())
+        StatusMessage(LoadResString(388));
 }
 
 void frmMain::ApplyAlwaysOnTop()

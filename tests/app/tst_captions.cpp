@@ -136,7 +136,7 @@ private slots:
             }
         frmMain window;
         window.show();
-        for (int id : {389, 390}) { // the finder's own status texts
+        for (int id : {388, 389, 390}) { // the Wayland status texts
             window.StatusMessage(LoadResString(id));
             faults << Clipped(&window);
         }
