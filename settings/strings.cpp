@@ -299,7 +299,7 @@ constexpr StringEntry StringTable[] = {
     {386,
      u"another copy of the program holds the settings file; the change is saved once it lets go"},
     {387, u"another copy of the program holds the settings file; not stored:"},
-    {388, u"On top not offered here"},
+    {388, u"On top unavailable"},
     {389, u"No colour was picked"},
     {390, u"No screen picker here"},
 };
