@@ -46,11 +46,9 @@ FinderDrag::FinderDrag(const FinderControls &controls, SwatchHistory &history,
 
 FinderDrag::~FinderDrag()
 {
-    // The overlays are windows of their own, not children of the main window, whose controls may
-    // be gone already.
-    if (!m_overlays.isEmpty())
+    // The overlays go with the main window.
+    if (m_frozen)
         QGuiApplication::restoreOverrideCursor();
-    qDeleteAll(m_overlays);
 }
 
 bool FinderDrag::Dragging() const
@@ -127,10 +125,13 @@ void FinderDrag::PickOver(const QImage &picture)
     QGuiApplication::setOverrideCursor(ReticleCursor(101));
     for (QScreen *screen : QGuiApplication::screens()) {
         const ScreenPlace place{screen->geometry(), screen->devicePixelRatio()};
-        auto *overlay = new FinderOverlay(screen, m_frozen->ScreenPicture(place), m_controls);
+        auto *overlay = new FinderOverlay(screen, m_frozen->ScreenPicture(place), m_controls,
+                                          m_controls.picMain->window());
         connect(overlay, &FinderOverlay::Moved, this, &FinderDrag::MoveOverlayHotSpot);
-        connect(overlay, &FinderOverlay::Clicked, this, [this] { EndOverlays(true); });
-        connect(overlay, &FinderOverlay::KeyDown, this, &FinderDrag::OverlayKeyDown);
+        connect(overlay, &FinderOverlay::Clicked, this,
+                [this, overlay] { EndOverlays(true, overlay); });
+        connect(overlay, &FinderOverlay::KeyDown, this,
+                [this, overlay](int key, int shift) { OverlayKeyDown(key, shift, overlay); });
         m_overlays.append(overlay);
         overlay->showFullScreen();
     }
@@ -148,20 +149,23 @@ void FinderDrag::MoveOverlayHotSpot(QPoint hotSpot)
 
 // Arrow keys move the hot spot over the picture, as they move the pointer of a drag elsewhere;
 // Esc ends the pick without a colour, the one before the press still current.
-void FinderDrag::OverlayKeyDown(int key, int shift)
+void FinderDrag::OverlayKeyDown(int key, int shift, FinderOverlay *overlay)
 {
     if (key == Qt::Key_Escape)
-        EndOverlays(false);
+        EndOverlays(false, overlay);
     else if (const QPoint step = ArrowStep(key, shift); !step.isNull())
         MoveOverlayHotSpot(m_frozen->CursorPos() + step);
 }
 
-void FinderDrag::EndOverlays(bool take)
+void FinderDrag::EndOverlays(bool take, FinderOverlay *last)
 {
     const ColourValue colour = m_controls.picFinder->Point(647, 647);
     for (FinderOverlay *overlay : std::as_const(m_overlays)) {
-        overlay->hide();
-        overlay->deleteLater();
+        overlay->disconnect(this);
+        if (overlay == last)
+            overlay->Close(m_controls.picMain->window());
+        else
+            overlay->deleteLater();
     }
     m_overlays.clear();
     m_frozen.reset();

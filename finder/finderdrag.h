@@ -56,9 +56,10 @@ private:
     void Take(ColourValue colour);
     void AskPortal();
     void MoveOverlayHotSpot(QPoint hotSpot);
-    void OverlayKeyDown(int key, int shift);
-    // Ends a pick over the screenshot, taking the colour at the hot spot or none.
-    void EndOverlays(bool take);
+    void OverlayKeyDown(int key, int shift, FinderOverlay *overlay);
+    // Ends a pick over the screenshot, taking the colour at the hot spot or none; the overlay
+    // last used gives the keys back to the main window.
+    void EndOverlays(bool take, FinderOverlay *last);
     // The desktop answered without a screenshot or a colour; statusId says why where nothing
     // more can be asked.
     void PortalGaveNothing(int statusId);

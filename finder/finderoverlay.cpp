@@ -3,10 +3,13 @@
 #include "core/picturebox.h"
 #include "finder/screenmap.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -16,8 +19,9 @@ constexpr int Lines = 5; // the coordinates, the three parts and the hex text
 
 } // namespace
 
-FinderOverlay::FinderOverlay(QScreen *screen, QImage picture, const FinderControls &controls)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_picture(std::move(picture)),
+FinderOverlay::FinderOverlay(QScreen *screen, QImage picture, const FinderControls &controls,
+                             QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_picture(std::move(picture)),
       m_controls(controls), m_screen(screen->geometry()), m_hotSpot(-1, -1)
 {
     setWindowTitle(tr("Finder"));
@@ -32,6 +36,28 @@ void FinderOverlay::Follow(QPoint hotSpot)
     const QRect before = PanelRect();
     m_hotSpot = LogicalPoint(hotSpot, ScreenPlaces()) - QPointF(m_screen.topLeft());
     update(before | PanelRect());
+}
+
+// A Wayland desktop gives the keys to a window on a request made from the window that holds them,
+// and the program learns that the desktop's click gave them to this overlay only a moment after
+// the click. So the overlay asks once it holds them, and stays, showing the same still screen
+// without the view, until next has them, or a quarter second where the desktop keeps them.
+void FinderOverlay::Close(QWidget *next)
+{
+    m_next = next;
+    update(PanelRect());
+    m_hotSpot = QPointF(-1, -1);
+    QTimer::singleShot(250, this, &QObject::deleteLater);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &FinderOverlay::FocusMoved);
+    FocusMoved(QGuiApplication::focusWindow());
+}
+
+void FinderOverlay::FocusMoved(QWindow *focus)
+{
+    if (focus == windowHandle())
+        m_next->activateWindow();
+    else if (focus == m_next->windowHandle())
+        deleteLater();
 }
 
 QRect FinderOverlay::PanelRect() const

@@ -13,11 +13,14 @@ class FinderOverlay : public QWidget
     Q_OBJECT
 
 public:
-    FinderOverlay(QScreen *screen, QImage picture, const FinderControls &controls);
+    // A window of its own, owned by parent.
+    FinderOverlay(QScreen *screen, QImage picture, const FinderControls &controls, QWidget *parent);
 
     // Shows the main window's magnified view and readouts beside the hot spot (a device pixel)
     // where it lies on this overlay's screen, else hides them.
     void Follow(QPoint hotSpot);
+    // Closes the overlay and gives the keys to next.
+    void Close(QWidget *next);
 
 signals:
     // The pointer is over the device pixel hotSpot.
@@ -37,6 +40,7 @@ protected:
 
 private:
     void PointerAt(QPointF position);
+    void FocusMoved(QWindow *focus);
     // Where the view and its readouts go: beside the hot spot, on the side that has room.
     [[nodiscard]] QRect PanelRect() const;
 
@@ -48,4 +52,5 @@ private:
     QPointF m_hotSpot;         // logical, in this window; outside it when the hot spot is elsewhere
     QPointF m_pointer{-1, -1}; // logical, in this window: where the pointer was last seen
     bool m_pressed = false;
+    QWidget *m_next = nullptr; // the window the keys go to once the overlay closes
 };
