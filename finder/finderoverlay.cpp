@@ -88,9 +88,10 @@ void FinderOverlay::paintEvent(QPaintEvent *event)
     const QRect panel = PanelRect();
     if (panel.isEmpty())
         return;
-    painter.fillRect(panel, palette().window());
+    // A frame of one pixel inside the panel: a pen would reach past it on a scaled screen.
+    painter.fillRect(panel, palette().windowText());
+    painter.fillRect(panel.adjusted(1, 1, -1, -1), palette().window());
     painter.setPen(palette().windowText().color());
-    painter.drawRect(panel.adjusted(0, 0, -1, -1));
     const QRect view(panel.topLeft() + QPoint(Padding, Padding), m_controls.picFinder->size());
     painter.drawImage(view, m_controls.picFinder->Image());
     const FinderControls &c = m_controls;
