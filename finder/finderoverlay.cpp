@@ -22,8 +22,16 @@ constexpr int Lines = 5; // the coordinates, the three parts and the hex text
 FinderOverlay::FinderOverlay(QScreen *screen, QImage picture, const FinderControls &controls,
                              QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_picture(std::move(picture)),
-      m_controls(controls), m_screen(screen->geometry()), m_hotSpot(-1, -1)
+      m_controls(controls), m_screen(screen->geometry()), m_screens(ScreenPlaces()),
+      m_hotSpot(-1, -1)
 {
+    // As wide as the view or its widest readouts, whichever is wider.
+    const QSize view = m_controls.picFinder->size();
+    const int widest =
+        std::max({view.width(), fontMetrics().horizontalAdvance(tr("X: %1  Y: %1").arg(-8888)),
+                  fontMetrics().horizontalAdvance(tr("R: 255  0.502  100%"))});
+    m_panelSize =
+        QSize(widest + 2 * Padding, view.height() + 2 * Padding + Lines * fontMetrics().height());
     setWindowTitle(tr("Finder"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -34,7 +42,7 @@ FinderOverlay::FinderOverlay(QScreen *screen, QImage picture, const FinderContro
 void FinderOverlay::Follow(QPoint hotSpot)
 {
     const QRect before = PanelRect();
-    m_hotSpot = LogicalPoint(hotSpot, ScreenPlaces()) - QPointF(m_screen.topLeft());
+    m_hotSpot = LogicalPoint(hotSpot, m_screens) - QPointF(m_screen.topLeft());
     update(before | PanelRect());
 }
 
@@ -64,13 +72,7 @@ QRect FinderOverlay::PanelRect() const
 {
     if (!rect().contains(m_hotSpot.toPoint()))
         return {};
-    const QSize view = m_controls.picFinder->size();
-    // As wide as the view or its widest readouts, whichever is wider.
-    const int widest =
-        std::max({view.width(), fontMetrics().horizontalAdvance(tr("X: %1  Y: %1").arg(-8888)),
-                  fontMetrics().horizontalAdvance(tr("R: 255  0.502  100%"))});
-    const QSize size(widest + 2 * Padding,
-                     view.height() + 2 * Padding + Lines * fontMetrics().height());
+    const QSize size = m_panelSize;
     QPoint at = m_hotSpot.toPoint() + QPoint(Gap, Gap);
     if (at.x() + size.width() > width())
         at.rx() -= 2 * Gap + size.width();
@@ -129,7 +131,7 @@ void FinderOverlay::mousePressEvent(QMouseEvent *event)
 void FinderOverlay::PointerAt(QPointF position)
 {
     if (std::exchange(m_pointer, position) != position)
-        emit Moved(DevicePoint(position + m_screen.topLeft(), ScreenPlaces()));
+        emit Moved(DevicePoint(position + m_screen.topLeft(), m_screens));
 }
 
 void FinderOverlay::mouseReleaseEvent(QMouseEvent *)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "finder/findercontrols.h"
+#include "finder/screenmap.h"
 
 #include <QImage>
 #include <QWidget>
@@ -49,6 +50,8 @@ private:
     // The screen's logical geometry, which pointer positions are relative to: a window on Wayland
     // does not learn where it lies on the desktop.
     QRect m_screen;
+    QList<ScreenPlace> m_screens; // every screen, as when the screenshot was taken
+    QSize m_panelSize;
     QPointF m_hotSpot;         // logical, in this window; outside it when the hot spot is elsewhere
     QPointF m_pointer{-1, -1}; // logical, in this window: where the pointer was last seen
     bool m_pressed = false;

@@ -21,14 +21,16 @@ QPoint SampleScreen(PictureBox &view, ScreenSource &source)
 {
     const int w = view.width();
     const int h = view.height();
-    const QList<ScreenPlace> screens = ScreenPlaces();
-    const QRect onScreen(DevicePoint(view.mapToGlobal(QPointF(0, 0)), screens),
-                         DevicePoint(view.mapToGlobal(QPointF(w, h)), screens));
-
     // Edges included: the finder never magnifies its own view.
+    const auto overView = [&](QPoint hotSpot) {
+        const QList<ScreenPlace> screens = ScreenPlaces();
+        const QRect onScreen(DevicePoint(view.mapToGlobal(QPointF(0, 0)), screens),
+                             DevicePoint(view.mapToGlobal(QPointF(w, h)), screens));
+        return hotSpot.x() >= onScreen.left() && hotSpot.x() <= onScreen.right() &&
+               hotSpot.y() >= onScreen.top() && hotSpot.y() <= onScreen.bottom();
+    };
     const QPoint hotSpot = source.CursorPos();
-    if (!source.Live() || hotSpot.x() < onScreen.left() || hotSpot.x() > onScreen.right() ||
-        hotSpot.y() < onScreen.top() || hotSpot.y() > onScreen.bottom())
+    if (!source.Live() || !overView(hotSpot))
         view.PaintPicture(source.ReadBlock(hotSpot), QRect(0, 0, w, h));
 
     const int c = w / 2;
