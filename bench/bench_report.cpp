@@ -145,8 +145,9 @@ int main(int argc, char *argv[])
         Find(settings, QStringLiteral("SaveValueAgainstPlainSave/iterations:100"));
     const auto palettes = RunBenchmark(QStringLiteral("bench_palettes"));
     const auto drag = RunBenchmark(QStringLiteral("bench_palettedrag"));
-    const QJsonObject finder = Find(RunBenchmark(QStringLiteral("bench_finder")),
-                                    QStringLiteral("FinderStepAgainstRawRead"));
+    const auto finders = RunBenchmark(QStringLiteral("bench_finder"));
+    const QJsonObject finder = Find(finders, QStringLiteral("FinderStepAgainstRawRead"));
+    const QJsonObject frozen = Find(finders, QStringLiteral("FrozenStepAgainstFrozenRead"));
     const QJsonObject startup = QJsonDocument::fromJson(Run(QStringLiteral("bench_startup"),
                                                             {QString::number(StartupRuns)}))
                                     .object();
@@ -191,6 +192,11 @@ int main(int argc, char *argv[])
                 finder[QLatin1String("step_us")].toDouble() * 1e3,
                 finder[QLatin1String("raw_read_us")].toDouble() * 1e3,
                 QStringLiteral("one raw X image read"), QStringLiteral("≤ 1.3×")),
+        TimeRow(QStringLiteral("Finder step over a screenshot, as on Wayland (pointer event, "
+                               "sample, readouts, overlay)"),
+                frozen[QLatin1String("step_us")].toDouble() * 1e3,
+                frozen[QLatin1String("frozen_read_us")].toDouble() * 1e3,
+                QStringLiteral("one read of the still picture"), QStringLiteral("≤ 1.3×")),
         TimeRow(QStringLiteral("Swatch drag over the full custom palette, one movement"),
                 ns(drag, "SwatchDragMovement"), ns(drag, "SwatchDrag_Floor"), paletteFill,
                 QStringLiteral("≤ 1 ms")),
@@ -266,6 +272,8 @@ int main(int argc, char *argv[])
           "idle figure a bare window stays open beside the program.",
           "*One raw X image read*: one `xcb_get_image` of 7 × 7 pixels on the program's own "
           "connection, a round trip to the X server, timed right after each finder step.",
+          "*One read of the still picture*: the 7 × 7 pixels under the hot spot read from the "
+          "screenshot a pick on Wayland goes on over, in memory, timed right after each step.",
           "*One fill of the palette box*: the box cleared, each pixel of the same picture "
           "written once and a repaint asked for, the least that drawing a palette can do; for "
           "the drag, the main window's own palette box.",
