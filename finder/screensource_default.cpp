@@ -4,7 +4,7 @@
 
 #include <QGuiApplication>
 
-ScreenSource *DesktopScreenSource()
+ScreenSource &DesktopScreenSource()
 {
-    return new DesktopSource(qApp);
+    return *new DesktopSource(qApp);
 }

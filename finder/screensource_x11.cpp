@@ -1,5 +1,5 @@
 // The finder's screen on Linux: the X server's own pixels on X11, read with one image request on
-// Qt's connection; nothing at all on Wayland, where the desktop picks colours for programs.
+// Qt's connection; none that reads on Wayland, where the desktop picks colours for programs.
 
 #include "finder/desktopsource.h"
 #include "finder/screenmap.h"
@@ -244,19 +244,19 @@ xcb_screen_t *DefaultScreen(xcb_connection_t *connection)
 
 } // namespace
 
-ScreenSource *DesktopScreenSource()
+ScreenSource &DesktopScreenSource()
 {
     const QString platform = QGuiApplication::platformName();
     // Under a Wayland session an X client sees only the other X clients' windows, so the
     // desktop's picker is the only way to every pixel there too.
     if (platform.startsWith(QLatin1String("wayland")) ||
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return nullptr;
+        return UnreadableScreen();
     if (auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
         xcb_connection_t *connection = x11->connection();
         const xcb_screen_t *screen = DefaultScreen(connection);
         if (screen && IsRgb32(xcb_get_setup(connection), screen))
-            return new X11Source(qApp, connection, screen->root);
+            return *new X11Source(qApp, connection, screen->root);
     }
-    return new DesktopSource(qApp);
+    return *new DesktopSource(qApp);
 }
