@@ -1,7 +1,8 @@
-// The finder's screen on Linux: the X server's own pixels on X11, read with one image request on
-// Qt's connection; none that reads on Wayland, where the desktop picks colours for programs.
+// The finder's screen on X11: the X server's own pixels, read with one image request on Qt's
+// connection.
 
-#include "finder/desktopsource.h"
+#include "finder/x11source.h"
+
 #include "finder/screenmap.h"
 #include "finder/screensource.h"
 
@@ -244,19 +245,14 @@ xcb_screen_t *DefaultScreen(xcb_connection_t *connection)
 
 } // namespace
 
-ScreenSource &DesktopScreenSource()
+ScreenSource *X11ScreenSource(QObject *parent)
 {
-    const QString platform = QGuiApplication::platformName();
-    // Under a Wayland session an X client sees only the other X clients' windows, so the
-    // desktop's picker is the only way to every pixel there too.
-    if (platform.startsWith(QLatin1String("wayland")) ||
-        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return UnreadableScreen();
-    if (auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
-        xcb_connection_t *connection = x11->connection();
-        const xcb_screen_t *screen = DefaultScreen(connection);
-        if (screen && IsRgb32(xcb_get_setup(connection), screen))
-            return *new X11Source(qApp, connection, screen->root);
-    }
-    return *new DesktopSource(qApp);
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return nullptr;
+    xcb_connection_t *connection = x11->connection();
+    const xcb_screen_t *screen = DefaultScreen(connection);
+    if (!screen || !IsRgb32(xcb_get_setup(connection), screen))
+        return nullptr;
+    return new X11Source(parent, connection, screen->root);
 }
