@@ -2,6 +2,7 @@
 
 namespace {
 
+// Nothing asks it for a pixel or the pointer: the finder asks first whether it can read.
 class Unreadable final : public ScreenSource
 {
 public:
