@@ -60,14 +60,14 @@ void FinderDrag::MouseDown(int button, int, int, int)
 {
     const bool pressedAgain = Dragging();
     // One question to the desktop at a time; its answer ends the pick.
-    if (pressedAgain && !CurrentScreenSource())
+    if (pressedAgain && !CurrentScreenSource().CanRead())
         return;
     m_history.Apply(Record, *m_controls.picMain, *m_controls.lblHexName[0],
                     *m_controls.lblHexName[1]);
     m_controls.imgLocator->hide();
     m_controls.picFinder->SetBackColour(FinderBackColour);
     emit StatusMessage(QString());
-    if (!CurrentScreenSource()) {
+    if (!CurrentScreenSource().CanRead()) {
         AskPortal();
         return;
     }
@@ -185,9 +185,9 @@ void FinderDrag::EndOverlays(bool take, FinderOverlay *last)
 void FinderDrag::MouseMove(int button, int, int, int)
 {
     m_buttons = button;
-    if (!Dragging() || !CurrentScreenSource() || button != Qt::LeftButton)
+    if (!Dragging() || !CurrentScreenSource().CanRead() || button != Qt::LeftButton)
         return;
-    Take(Sample(*CurrentScreenSource()));
+    Take(Sample(CurrentScreenSource()));
 }
 
 ColourValue FinderDrag::Sample(ScreenSource &source)
@@ -231,7 +231,7 @@ void FinderDrag::Take(ColourValue colour)
 void FinderDrag::MouseUp(int, int, int, int)
 {
     // The end of a desktop's pick is its answer, not the release of the button.
-    if (!Dragging() || !CurrentScreenSource())
+    if (!Dragging() || !CurrentScreenSource().CanRead())
         return;
     CopyPickedColour(*m_controls.picMain, *m_controls.lblHexName[0], m_options, FinderCopy);
     m_controls.picFinder->Cls();
@@ -245,11 +245,11 @@ void FinderDrag::MouseUp(int, int, int, int)
 
 bool FinderDrag::KeyDown(int key, int shift)
 {
-    ScreenSource *source = CurrentScreenSource();
+    ScreenSource &source = CurrentScreenSource();
     const QPoint step = ArrowStep(key, shift);
-    if (!Dragging() || !source || m_buttons != Qt::LeftButton || step.isNull())
+    if (!Dragging() || !source.CanRead() || m_buttons != Qt::LeftButton || step.isNull())
         return false;
-    source->SetCursorPos(source->CursorPos() + step);
+    source.SetCursorPos(source.CursorPos() + step);
     MouseMove(Qt::LeftButton, shift, 0, 0);
     return true;
 }

@@ -23,13 +23,19 @@ public:
     // Whether the pixels are the screen as it is now, which shows the finder's own view too; a
     // picture taken before the pick shows the view as it was.
     [[nodiscard]] virtual bool Live() const { return true; }
+    // Whether the screen can be read at all. Where the desktop lets no program read it, the
+    // finder asks the desktop portal for a screenshot, or for a colour of its own pick.
+    [[nodiscard]] virtual bool CanRead() const { return true; }
 };
 
-// The source the finder reads; Main sets the desktop's, tests their own. None where no program
-// may read the screen: the finder then asks the desktop to pick a colour.
-[[nodiscard]] ScreenSource *CurrentScreenSource();
-void SetScreenSource(ScreenSource *source);
+// The source the finder reads; Main sets the desktop's, tests their own. Until then it is one
+// that cannot read the screen.
+[[nodiscard]] ScreenSource &CurrentScreenSource();
+void SetScreenSource(ScreenSource &source);
 
-// The desktop's source for the platform the program runs on (with the X server's own pixels on
-// X11), owned by the application object; nullptr where no program may read the screen.
-[[nodiscard]] ScreenSource *DesktopScreenSource();
+// The source of a desktop that lets no program read the screen: it reads nothing.
+[[nodiscard]] ScreenSource &UnreadableScreen();
+
+// The desktop's source for the platform the program runs on, which lives as long as the
+// application object.
+[[nodiscard]] ScreenSource &DesktopScreenSource();

@@ -80,7 +80,7 @@ private slots:
         SaveValue(Schema::Copy, 75); // instant copy, quotes and pound sign
         m_screen = FakeScreen();
         m_screen.solid = 0;
-        SetScreenSource(&m_screen);
+        SetScreenSource(m_screen);
     }
 
     // Every view pixel shows the block pixel its top-left falls on; the centre shows the pixel

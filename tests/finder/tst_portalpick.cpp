@@ -1,7 +1,6 @@
 #include "app/frmmain.h"
 #include "core/currentcolour.h"
 #include "finder/finderoverlay.h"
-#include "finder/screensource.h"
 #include "settings/backend_file.h"
 #include "settings/schema.h"
 #include "tests/freshsettings.h"
@@ -94,8 +93,8 @@ private:
     QDBusConnection m_bus;
 };
 
-// The finder on a desktop that lets no program read the screen: the press asks a portal on a
-// private session bus.
+// The finder on a desktop that lets no program read the screen, as none is set here: the press
+// asks a portal on a private session bus.
 class tst_PortalPick : public QObject
 {
     Q_OBJECT
@@ -147,7 +146,6 @@ private slots:
     {
         UseFreshSettings(m_dir.filePath("registry.reg"));
         SaveValue(Schema::Copy, 75); // instant copy, quotes and pound sign
-        SetScreenSource(nullptr);
         QGuiApplication::clipboard()->setText("untouched");
     }
 

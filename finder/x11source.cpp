@@ -1,29 +1,28 @@
-// The finder's screen on Linux: the X server's own pixels on X11, read with one image request on
-// Qt's connection; nothing at all on Wayland, where the desktop picks colours for programs.
+// The finder's screen on X11: the X server's own pixels, read with one image request on Qt's
+// connection.
 
-#include "finder/desktopsource.h"
+#include "finder/x11source.h"
+
 #include "finder/screenmap.h"
 #include "finder/screensource.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <cstdlib>
-#include <cstring>
+#include <memory>
 #include <optional>
-#include <sys/uio.h>
+#include <xcb/randr.h>
 #include <xcb/xcb.h>
-#include <xcb/xcbext.h>
+#include <xcb/xinput.h>
 
 namespace {
 
-// The input extension's device events, as the protocol defines them; xcb places the events'
-// full sequence number after the 32-byte header, so the root position starts at byte 36.
-constexpr quint16 XI_ButtonPress = 4;
-constexpr quint16 XI_Motion = 6;
-constexpr quint16 XI_TouchBegin = 18; // a finger moves the pointer of a drag too
-constexpr quint16 XI_TouchEnd = 20;
-constexpr int XIRootOffset = 36;
-constexpr quint8 RRGetMonitors = 42;
+// A reply of the X server, which xcb allocates with malloc.
+struct FreeReply
+{
+    void operator()(void *reply) const { std::free(reply); }
+};
+template <typename T> using Reply = std::unique_ptr<T, FreeReply>;
 
 // A root window in the one pixel layout that QImage reads as it is: 32 bits per pixel, least
 // significant byte first, 8 bits per component in red, green, blue order from the top.
@@ -44,43 +43,22 @@ bool IsRgb32(const xcb_setup_t *setup, const xcb_screen_t *screen)
 }
 
 // The active monitors of the RandR extension (version 1.5), each in the root window's pixels;
-// none where the server has no such thing. The request is written by hand: it is the one use of
-// the extension here.
+// none where the server has no such thing.
 QList<QRect> RandrMonitors(xcb_connection_t *connection, xcb_window_t root)
 {
-    static xcb_extension_t randr = {"RANDR", 0};
-    const xcb_query_extension_reply_t *extension = xcb_get_extension_data(connection, &randr);
-    if (!extension || !extension->present)
+    // A request of an extension the server lacks would close the connection.
+    const xcb_query_extension_reply_t *randr = xcb_get_extension_data(connection, &xcb_randr_id);
+    if (!randr || !randr->present)
         return {};
-    struct
-    {
-        quint8 major = 0, minor = 0;
-        quint16 length = 0;
-        quint32 window;
-        quint8 active = 1, pad[3] = {};
-    } request{.window = root};
-    iovec parts[4] = {{}, {}, {&request, sizeof request}, {nullptr, 0}};
-    const xcb_protocol_request_t protocol{2, &randr, RRGetMonitors, 0};
-    xcb_generic_error_t *error = nullptr;
-    auto *reply = static_cast<quint8 *>(xcb_wait_for_reply(
-        connection, xcb_send_request(connection, XCB_REQUEST_CHECKED, parts + 2, &protocol),
-        &error));
-    std::free(error);
-    QList<QRect> monitors;
+    // An error (a server older than 1.5) gives no reply, and xcb drops the error.
+    const Reply<xcb_randr_get_monitors_reply_t> reply{xcb_randr_get_monitors_reply(
+        connection, xcb_randr_get_monitors(connection, root, 1), nullptr)};
     if (!reply)
-        return monitors;
-    const auto read = [reply](size_t at, auto value) {
-        std::memcpy(&value, reply + at, sizeof value);
-        return value;
-    };
-    const size_t size = 32 + 4 * size_t(read(4, quint32()));
-    size_t at = 32;
-    for (quint32 n = read(12, quint32()); n > 0 && at + 24 <= size; --n) {
-        monitors << QRect(read(at + 8, qint16()), read(at + 10, qint16()), read(at + 12, quint16()),
-                          read(at + 14, quint16()));
-        at += 24 + 4 * size_t(read(at + 6, quint16()));
-    }
-    std::free(reply);
+        return {};
+    QList<QRect> monitors;
+    for (auto m = xcb_randr_get_monitors_monitors_iterator(reply.get()); m.rem;
+         xcb_randr_monitor_info_next(&m))
+        monitors << QRect(m.data->x, m.data->y, m.data->width, m.data->height);
     return monitors;
 }
 
@@ -92,11 +70,9 @@ public:
     X11Source(QObject *parent, xcb_connection_t *connection, xcb_window_t root)
         : QObject(parent), m_connection(connection), m_root(root)
     {
-        static const char name[] = "XInputExtension";
-        xcb_query_extension_reply_t *input = xcb_query_extension_reply(
-            connection, xcb_query_extension(connection, sizeof name - 1, name), nullptr);
+        const xcb_query_extension_reply_t *input =
+            xcb_get_extension_data(connection, &xcb_input_id);
         m_input = input && input->present ? input->major_opcode : 0;
-        std::free(input);
         qApp->installNativeEventFilter(this);
     }
 
@@ -114,14 +90,24 @@ public:
         }
         case XCB_GE_GENERIC: {
             const auto *generic = static_cast<const xcb_ge_generic_event_t *>(message);
-            const quint16 type = generic->event_type;
-            if (m_input && generic->extension == m_input &&
-                ((type >= XI_ButtonPress && type <= XI_Motion) ||
-                 (type >= XI_TouchBegin && type <= XI_TouchEnd))) {
-                // A device event's root position, in 16.16 fixed point after the header.
-                qint32 root[2];
-                std::memcpy(root, static_cast<const char *>(message) + XIRootOffset, sizeof root);
-                m_hotSpot = QPoint(root[0] >> 16, root[1] >> 16);
+            if (!m_input || generic->extension != m_input)
+                break;
+            // The root position of the input extension's device events is in 16.16 fixed
+            // point; a finger moves the pointer of a drag too.
+            const auto follow = [this](const auto *device) {
+                m_hotSpot = QPoint(device->root_x >> 16, device->root_y >> 16);
+            };
+            switch (generic->event_type) {
+            case XCB_INPUT_BUTTON_PRESS:
+            case XCB_INPUT_BUTTON_RELEASE:
+            case XCB_INPUT_MOTION:
+                follow(static_cast<const xcb_input_button_press_event_t *>(message));
+                break;
+            case XCB_INPUT_TOUCH_BEGIN:
+            case XCB_INPUT_TOUCH_UPDATE:
+            case XCB_INPUT_TOUCH_END:
+                follow(static_cast<const xcb_input_touch_begin_event_t *>(message));
+                break;
             }
             break;
         }
@@ -159,22 +145,20 @@ public:
         }
         if (shown.isEmpty())
             return BlackBlock();
-        xcb_generic_error_t *error = nullptr;
-        xcb_get_image_reply_t *reply = xcb_get_image_reply(
+        Reply<xcb_get_image_reply_t> reply{xcb_get_image_reply(
             m_connection,
             xcb_get_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, m_root, qint16(shown.x()),
                           qint16(shown.y()), quint16(shown.width()), quint16(shown.height()), ~0u),
-            &error);
+            nullptr)};
         // An error (the screens changed under the request) or a short reply reads as black.
-        std::free(error);
-        if (!reply ||
-            xcb_get_image_data_length(reply) < shown.width() * shown.height() * int(sizeof(QRgb))) {
-            std::free(reply);
+        if (!reply || xcb_get_image_data_length(reply.get()) <
+                          shown.width() * shown.height() * int(sizeof(QRgb)))
             return BlackBlock();
-        }
-        const QImage image(xcb_get_image_data(reply), shown.width(), shown.height(),
-                           xcb_get_image_data_length(reply) / shown.height(), QImage::Format_RGB32,
-                           std::free, reply);
+        // The image keeps the reply's pixels and frees the reply when it goes.
+        uchar *pixels = xcb_get_image_data(reply.get());
+        const int bytesPerLine = xcb_get_image_data_length(reply.get()) / shown.height();
+        const QImage image(pixels, shown.width(), shown.height(), bytesPerLine,
+                           QImage::Format_RGB32, std::free, reply.release());
         if (whole)
             return image;
         QImage block = BlackBlock();
@@ -191,11 +175,9 @@ public:
 private:
     QPoint PointerAsTheServerHasIt()
     {
-        xcb_query_pointer_reply_t *reply =
-            xcb_query_pointer_reply(m_connection, xcb_query_pointer(m_connection, m_root), nullptr);
-        const QPoint pointer = reply ? QPoint(reply->root_x, reply->root_y) : QPoint();
-        std::free(reply);
-        return pointer;
+        const Reply<xcb_query_pointer_reply_t> reply{xcb_query_pointer_reply(
+            m_connection, xcb_query_pointer(m_connection, m_root), nullptr)};
+        return reply ? QPoint(reply->root_x, reply->root_y) : QPoint();
     }
 
     static QImage BlackBlock()
@@ -244,19 +226,14 @@ xcb_screen_t *DefaultScreen(xcb_connection_t *connection)
 
 } // namespace
 
-ScreenSource *DesktopScreenSource()
+ScreenSource *X11ScreenSource(QObject *parent)
 {
-    const QString platform = QGuiApplication::platformName();
-    // Under a Wayland session an X client sees only the other X clients' windows, so the
-    // desktop's picker is the only way to every pixel there too.
-    if (platform.startsWith(QLatin1String("wayland")) ||
-        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
         return nullptr;
-    if (auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
-        xcb_connection_t *connection = x11->connection();
-        const xcb_screen_t *screen = DefaultScreen(connection);
-        if (screen && IsRgb32(xcb_get_setup(connection), screen))
-            return new X11Source(qApp, connection, screen->root);
-    }
-    return new DesktopSource(qApp);
+    xcb_connection_t *connection = x11->connection();
+    const xcb_screen_t *screen = DefaultScreen(connection);
+    if (!screen || !IsRgb32(xcb_get_setup(connection), screen))
+        return nullptr;
+    return new X11Source(parent, connection, screen->root);
 }
