@@ -49,13 +49,13 @@ void FinderOverlay::Follow(QPoint hotSpot)
 // A Wayland desktop gives the keys to a window on a request made from the window that holds them,
 // and the program learns that the desktop's click gave them to this overlay only a moment after
 // the click. So the overlay asks once it holds them, and stays, showing the same still screen
-// without the view, until next has them, or a quarter second where the desktop keeps them.
+// without the view, until next has them, or a second where the desktop keeps them.
 void FinderOverlay::Close(QWidget *next)
 {
     m_next = next;
     update(PanelRect());
     m_hotSpot = QPointF(-1, -1);
-    QTimer::singleShot(250, this, &QObject::deleteLater);
+    QTimer::singleShot(1000, this, &QObject::deleteLater);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &FinderOverlay::FocusMoved);
     FocusMoved(QGuiApplication::focusWindow());
 }
