@@ -138,17 +138,10 @@ void frmMain::CreateControls()
     fraMain->setObjectName(QStringLiteral("fraMain"));
     SetTwipsGeometry(fraMain, 60, 390, 3255, 1830);
 
-    picMain = new PictureBox(fraMain);
+    picMain = new ColourDisplay(fraMain);
     picMain->setObjectName(QStringLiteral("picMain"));
     picMain->setAccessibleName(tr("Current colour"));
     SetTwipsGeometry(picMain, 255, 405, 2730, 1110);
-    const char *hexNames[] = {"lblHexName0", "lblHexName1"};
-    const QString hexAccessible[] = {tr("True colour"), tr("Safe colour")};
-    for (int i = 0; i < 2; ++i) {
-        lblHexName[i] = NewLabel(picMain, hexNames[i], hexAccessible[i]);
-        lblHexName[i]->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-        SetTwipsGeometry(lblHexName[i], 0, 0, 75, 240);
-    }
 
     picFinder = new PictureBox(client);
     picFinder->setObjectName(QStringLiteral("picFinder"));
@@ -192,8 +185,8 @@ void frmMain::Form_Load()
     // here takes only from a marked letter.
     mnuHelp[10]->setText(tr("&Contents And Index") + QLatin1Char('\t') + QStringLiteral("F1"));
 
-    CentreInContainer(*picMain, *lblHexName[0], CentreAcross | CentreAbove);
-    CentreInContainer(*picMain, *lblHexName[1], CentreAcross | CentreBelow);
+    CentreInContainer(*picMain, *picMain->lblHexName[0], CentreAcross | CentreAbove);
+    CentreInContainer(*picMain, *picMain->lblHexName[1], CentreAcross | CentreBelow);
     picFinder->resize(TwipsToPixels(1295), TwipsToPixels(1295));
     picMain->resize(TwipsToPixels(2730), TwipsToPixels(1110));
 
@@ -204,7 +197,7 @@ void frmMain::Form_Load()
 
     mnuOptions[70]->setEnabled(KeyExists(Schema::OldProgramKey));
 
-    ShowStoredColours(*picMain, *lblHexName[0], *lblHexName[1], trueColour, safeColour);
+    ShowStoredColours(*picMain, trueColour, safeColour);
 
     mnuColour[70]->setEnabled(false);
     mnuColour[80]->setEnabled(false);

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <array>
 
+class ColourDisplay;
 class FinderDrag;
 class frmAbout;
 class frmColour;
@@ -63,8 +64,7 @@ public:
     // Controls, named as in the window's design.
     QToolBar *tlbMain;
     QGroupBox *fraMain;
-    PictureBox *picMain;
-    std::array<QLabel *, 2> lblHexName;
+    ColourDisplay *picMain; // with its captions lblHexName
     PictureBox *picFinder;
     QLabel *imgLocator;
     QGroupBox *fraFinder;

@@ -278,10 +278,10 @@ void frmMain::mnuColour_Click(int index)
 {
     switch (index) {
     case 10:
-        StatusMessage(CopyTrueColour(*picMain, *lblHexName[0], Settings.copyOptions));
+        StatusMessage(CopyTrueColour(*picMain, Settings.copyOptions));
         break;
     case 20:
-        StatusMessage(CopySafeColour(*picMain, *lblHexName[0], Settings.copyOptions));
+        StatusMessage(CopySafeColour(*picMain, Settings.copyOptions));
         break;
     case 40:
         ShowEnterColour();
@@ -290,10 +290,10 @@ void frmMain::mnuColour_Click(int index)
         PickSystemColour();
         break;
     case 70:
-        History.Apply(Undo, *picMain, *lblHexName[0], *lblHexName[1]);
+        History.Apply(Undo, *picMain);
         break;
     case 80:
-        History.Apply(Redo, *picMain, *lblHexName[0], *lblHexName[1]);
+        History.Apply(Redo, *picMain);
         break;
     case 100:
         close();
@@ -325,7 +325,7 @@ void frmMain::mnuPreview_Click(int index)
         // "Link is now FF6600", unless the colour could not be stored
         if (!value || SaveValue(*value, colour))
             StatusMessage(LoadResString(370 + (slot - 30) / 10) + QLatin1Char(' ') +
-                          LoadResString(377) + QLatin1Char(' ') + lblHexName[0]->text());
+                          LoadResString(377) + QLatin1Char(' ') + picMain->lblHexName[0]->text());
     }
     if (index == 110) {
         if (const std::optional<QString> font =
@@ -375,8 +375,7 @@ void frmMain::ShowEnterColour()
 {
     if (!m_enterColour)
         m_enterColour =
-            new frmColour({*picMain, *lblHexName[0], *lblHexName[1], History, Settings.copyOptions},
-                          Settings.alwaysOnTop, this);
+            new frmColour(*picMain, History, Settings.copyOptions, Settings.alwaysOnTop, this);
     m_enterColour->show();
     m_enterColour->raise();
     m_enterColour->activateWindow();
@@ -536,7 +535,7 @@ void frmMain::ApplyAlwaysOnTop()
 
 void frmMain::ImportOldSettings()
 {
-    if (!ImportSettings(Settings, {*picMain, *lblHexName[0], *lblHexName[1], *picPalette}, this))
+    if (!ImportSettings(Settings, *picMain, *picPalette, this))
         return;
     ApplyAlwaysOnTop();
     mnuOptions[50]->setChecked(Settings.showSplash);
@@ -553,8 +552,8 @@ void frmMain::PickSystemColour()
         CurrentPrompts().ChooseColour(this, ReadSwatchColour(*picMain, 1));
     if (!chosen)
         return;
-    SetCurrentColour(*picMain, *lblHexName[0], *lblHexName[1], *chosen, 0, 0);
-    CopyPickedColour(*picMain, *lblHexName[0], Settings.copyOptions, SystemDialogCopy);
+    SetCurrentColour(*picMain, *chosen, 0, 0);
+    CopyPickedColour(*picMain, Settings.copyOptions, SystemDialogCopy);
 }
 
 void frmMain::ShowManual()

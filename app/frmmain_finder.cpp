@@ -35,8 +35,7 @@ void frmMain::CreateFinder()
                             {lblRedVal, lblGreenVal, lblBlueVal},
                             {lblRedFloat, lblGreenFloat, lblBlueFloat},
                             {lblRedPercent, lblGreenPercent, lblBluePercent},
-                            picMain,
-                            lblHexName};
+                            picMain};
     m_finder = new FinderDrag(controls, History, Settings.copyOptions, this);
     connect(m_finder, &FinderDrag::StatusMessage, this, &frmMain::StatusMessage);
 }

@@ -8,30 +8,28 @@
 
 namespace {
 
-void Copy(const PictureBox &picMain, const QLabel &upper, const CopyOptions &options, int which,
-          int source, int kind)
+void Copy(const ColourDisplay &picMain, const CopyOptions &options, int which, int source, int kind)
 {
-    SetClipboardText(
-        ComposeCopyText(ReadSwatchColour(picMain, which), source, kind, options, upper.text()));
+    SetClipboardText(ComposeCopyText(ReadSwatchColour(picMain, which), source, kind, options,
+                                     picMain.lblHexName[0]->text()));
 }
 
 } // namespace
 
-QString CopyTrueColour(const PictureBox &picMain, const QLabel &upper, const CopyOptions &options)
+QString CopyTrueColour(const ColourDisplay &picMain, const CopyOptions &options)
 {
-    Copy(picMain, upper, options, 1, CopyTrueColourCommand, TrueColourKind);
+    Copy(picMain, options, 1, CopyTrueColourCommand, TrueColourKind);
     return LoadResString(351);
 }
 
-QString CopySafeColour(const PictureBox &picMain, const QLabel &upper, const CopyOptions &options)
+QString CopySafeColour(const ColourDisplay &picMain, const CopyOptions &options)
 {
-    Copy(picMain, upper, options, 2, CopySafeColourCommand, SafeColourKind);
+    Copy(picMain, options, 2, CopySafeColourCommand, SafeColourKind);
     return LoadResString(352);
 }
 
-void CopyPickedColour(const PictureBox &picMain, const QLabel &upper, const CopyOptions &options,
-                      int source)
+void CopyPickedColour(const ColourDisplay &picMain, const CopyOptions &options, int source)
 {
     if (options.copyFlags.testFlag(InstantCopy))
-        Copy(picMain, upper, options, 1, source, TrueColourKind);
+        Copy(picMain, options, 1, source, TrueColourKind);
 }

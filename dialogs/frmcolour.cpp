@@ -71,8 +71,9 @@ QChar TypedCharacter(const QKeyEvent &key)
 
 } // namespace
 
-frmColour::frmColour(const ColourTarget &target, bool alwaysOnTop, QWidget *parent)
-    : QDialog(parent), m_target(target)
+frmColour::frmColour(ColourDisplay &picMain, SwatchHistory &history, const CopyOptions &options,
+                     bool alwaysOnTop, QWidget *parent)
+    : QDialog(parent), m_picMain(picMain), m_history(history), m_options(options)
 {
     setObjectName(QStringLiteral("frmColour"));
     setWindowTitle(tr("Enter Colour"));
@@ -246,8 +247,7 @@ void frmColour::txtColour_GotFocus(int Index)
 
 void frmColour::txtColour_LostFocus(int Index)
 {
-    txtColour[Index]->setText(
-        ReformatFraction(txtColour[Index]->text(), m_target.options.precision));
+    txtColour[Index]->setText(ReformatFraction(txtColour[Index]->text(), m_options.precision));
 }
 
 void frmColour::txtColour_MouseDown(int Index)
@@ -342,9 +342,9 @@ void frmColour::cmdOK_Click()
                            ComponentOf(txtColour[2]->text()));
         break;
     }
-    m_target.history.Apply(Record, m_target.picMain, m_target.upper, m_target.lower);
-    SetCurrentColour(m_target.picMain, m_target.upper, m_target.lower, colour, kind, index);
-    CopyPickedColour(m_target.picMain, m_target.upper, m_target.options, EnterColourCopy);
+    m_history.Apply(Record, m_picMain);
+    SetCurrentColour(m_picMain, colour, kind, index);
+    CopyPickedColour(m_picMain, m_options, EnterColourCopy);
     close();
 }
 

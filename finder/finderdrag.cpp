@@ -62,8 +62,7 @@ void FinderDrag::MouseDown(int button, int, int, int)
     // One question to the desktop at a time; its answer ends the pick.
     if (pressedAgain && !CurrentScreenSource())
         return;
-    m_history.Apply(Record, *m_controls.picMain, *m_controls.lblHexName[0],
-                    *m_controls.lblHexName[1]);
+    m_history.Apply(Record, *m_controls.picMain);
     m_controls.imgLocator->hide();
     m_controls.picFinder->SetBackColour(FinderBackColour);
     emit StatusMessage(QString());
@@ -92,7 +91,7 @@ void FinderDrag::AskPortal()
             Take(colour);
             m_controls.lblXCoord->clear();
             m_controls.lblYCoord->clear();
-            CopyPickedColour(*m_controls.picMain, *m_controls.lblHexName[0], m_options, FinderCopy);
+            CopyPickedColour(*m_controls.picMain, m_options, FinderCopy);
             EndPortalPick(QString());
         });
         connect(m_portal, &DesktopPortal::Ended, this, [this] { PortalGaveNothing(389); });
@@ -173,7 +172,7 @@ void FinderDrag::EndOverlays(bool take, FinderOverlay *last)
     m_controls.picFinder->Cls();
     if (take) {
         Take(colour);
-        CopyPickedColour(*m_controls.picMain, *m_controls.lblHexName[0], m_options, FinderCopy);
+        CopyPickedColour(*m_controls.picMain, m_options, FinderCopy);
     } else {
         ShowParts(ReadSwatchColour(*m_controls.picMain, 1));
         m_controls.lblXCoord->clear();
@@ -224,8 +223,7 @@ void FinderDrag::ShowParts(ColourValue colour)
 
 void FinderDrag::Take(ColourValue colour)
 {
-    SetCurrentColour(*m_controls.picMain, *m_controls.lblHexName[0], *m_controls.lblHexName[1],
-                     colour, 0, 0);
+    SetCurrentColour(*m_controls.picMain, colour, 0, 0);
 }
 
 void FinderDrag::MouseUp(int, int, int, int)
@@ -233,7 +231,7 @@ void FinderDrag::MouseUp(int, int, int, int)
     // The end of a desktop's pick is its answer, not the release of the button.
     if (!Dragging() || !CurrentScreenSource())
         return;
-    CopyPickedColour(*m_controls.picMain, *m_controls.lblHexName[0], m_options, FinderCopy);
+    CopyPickedColour(*m_controls.picMain, m_options, FinderCopy);
     m_controls.picFinder->Cls();
     m_controls.picFinder->SetBackColour(FinderBackColour);
     m_controls.imgLocator->show();

@@ -13,7 +13,6 @@
 #include "settings/strings.h"
 
 #include <QCursor>
-#include <QLabel>
 #include <QPixmap>
 #include <utility>
 
@@ -44,12 +43,11 @@ const QCursor &PaletteCursor(int id)
     return cursors[qBound(0, id - 104, 7)];
 }
 
-PalettePointer::PalettePointer(PictureBox &picPalette, PictureBox &picMain,
-                               std::array<QLabel *, 2> lblHexName, SwatchHistory &history,
-                               const CopyOptions &options, const int &currentPalette,
-                               QObject *parent)
-    : QObject(parent), m_picPalette(picPalette), m_picMain(picMain), m_lblHexName(lblHexName),
-      m_history(history), m_options(options), m_currentPalette(currentPalette)
+PalettePointer::PalettePointer(PictureBox &picPalette, ColourDisplay &picMain,
+                               SwatchHistory &history, const CopyOptions &options,
+                               const int &currentPalette, QObject *parent)
+    : QObject(parent), m_picPalette(picPalette), m_picMain(picMain), m_history(history),
+      m_options(options), m_currentPalette(currentPalette)
 {}
 
 QString PalettePointer::RgbStatusText(QPoint at) const
@@ -72,12 +70,11 @@ void PalettePointer::Animate(bool filling)
 // becomes current, and with instant copy on it goes to the clipboard.
 void PalettePointer::Pick(QPoint at, int kind, int index, int source)
 {
-    m_history.Apply(Record, m_picMain, *m_lblHexName[0], *m_lblHexName[1]);
+    m_history.Apply(Record, m_picMain);
     Animate(true);
-    SetCurrentColour(m_picMain, *m_lblHexName[0], *m_lblHexName[1],
-                     m_picPalette.Point(at.x(), at.y()), kind, index);
+    SetCurrentColour(m_picMain, m_picPalette.Point(at.x(), at.y()), kind, index);
     emit StatusMessage(RgbStatusText(at));
-    CopyPickedColour(m_picMain, *m_lblHexName[0], m_options, source);
+    CopyPickedColour(m_picMain, m_options, source);
 }
 
 void PalettePointer::CancelDrag()
@@ -179,7 +176,7 @@ void PalettePointer::picPalette_MouseUp(int button, int, int, int)
         return;
     if (m_currentPalette != CustomPalette) {
         Animate(false);
-        CopyPickedColour(m_picMain, *m_lblHexName[0], m_options, m_currentPalette / 10);
+        CopyPickedColour(m_picMain, m_options, m_currentPalette / 10);
         return;
     }
     if (m_colourDrag) {
@@ -193,7 +190,7 @@ void PalettePointer::picPalette_MouseUp(int button, int, int, int)
         m_picPalette.setCursor(PaletteCursor(104));
     } else if (m_pressedInSwatch && saved) {
         Animate(false);
-        CopyPickedColour(m_picMain, *m_lblHexName[0], m_options, CustomPaletteCopy);
+        CopyPickedColour(m_picMain, m_options, CustomPaletteCopy);
     }
     DrawPalette(m_picPalette, CustomPalette);
 }

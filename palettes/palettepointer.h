@@ -4,11 +4,10 @@
 
 #include <QObject>
 #include <QPoint>
-#include <array>
 
+class ColourDisplay;
 class PictureBox;
 class QCursor;
-class QLabel;
 class SwatchHistory;
 struct CopyOptions;
 
@@ -27,9 +26,8 @@ class PalettePointer : public QObject
     Q_OBJECT
 
 public:
-    PalettePointer(PictureBox &picPalette, PictureBox &picMain, std::array<QLabel *, 2> lblHexName,
-                   SwatchHistory &history, const CopyOptions &options, const int &currentPalette,
-                   QObject *parent);
+    PalettePointer(PictureBox &picPalette, ColourDisplay &picMain, SwatchHistory &history,
+                   const CopyOptions &options, const int &currentPalette, QObject *parent);
 
     void picPalette_MouseDown(int button, int shift, int x, int y);
     void picPalette_MouseMove(int button, int shift, int x, int y);
@@ -57,8 +55,7 @@ private:
     [[nodiscard]] QString RgbStatusText(QPoint at) const;
 
     PictureBox &m_picPalette;
-    PictureBox &m_picMain;
-    std::array<QLabel *, 2> m_lblHexName;
+    ColourDisplay &m_picMain;
     SwatchHistory &m_history;
     const CopyOptions &m_options;
     const int &m_currentPalette;

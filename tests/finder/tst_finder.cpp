@@ -162,7 +162,7 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor());
         if (!readouts.isEmpty())
             QCOMPARE(Readouts(w), readouts);
-        QCOMPARE(w.lblHexName[0]->text(), HexText(colour));
+        QCOMPARE(w.picMain->lblHexName[0]->text(), HexText(colour));
         QCOMPARE(Current(w), colour);
         QCOMPARE(QGuiApplication::clipboard()->text(), "\"#" + HexText(colour) + "\"");
     }
