@@ -207,7 +207,7 @@ void frmMain::Form_Load()
         mnuOptions[20]->setChecked(true);
         stbPanel[3]->setText(LoadResString(111));
     }
-    MenuRadioCheck(Settings.currentPalette / 10 - 1, 5);
+    MenuRadioCheck(PalettePosition(Settings.currentPalette), 5);
     stbPanel[2]->setText(LoadResString(Settings.currentPalette / 10 + 115));
 
     if (Settings.viewFlags & ToolbarShown)
@@ -317,8 +317,8 @@ void frmMain::Form_Unload()
         SaveValue(Schema::Left, PixelsToTwips(x()));
         SaveValue(Schema::Top, PixelsToTwips(y()));
     }
-    SaveValue(Schema::TrueColour, ReadSwatchColour(*picMain, 1));
-    SaveValue(Schema::SafeColour, ReadSwatchColour(*picMain, 2));
+    SaveValue(Schema::TrueColour, ReadSwatchColour(*picMain, TrueSwatch));
+    SaveValue(Schema::SafeColour, ReadSwatchColour(*picMain, SafeSwatch));
     // A change that another copy's hold kept back gets one more try; what it keeps still is
     // named.
     if (const QStringList unstored = StorePendingChanges(); !unstored.isEmpty())

@@ -102,7 +102,7 @@ private:
     // Wayland tells no window where it is, and keeps none above the others.
     static bool OnWayland();
 
-    void ChoosePalette(int kind);
+    void ChoosePalette(PaletteKind kind);
     void CyclePalettes();
     void ToggleViewPart(int index);
     void ToggleCopySwitch(int flag, int onText);

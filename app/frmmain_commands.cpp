@@ -304,14 +304,14 @@ void frmMain::mnuColour_Click(int index)
 void frmMain::mnuView_Click(int index)
 {
     if (IsPaletteKind(index))
-        ChoosePalette(index);
+        ChoosePalette(PaletteKind(index));
     else if (index == 70 || index == 80 || index == 90)
         ToggleViewPart(index);
 }
 
 void frmMain::mnuPreview_Click(int index)
 {
-    const ColourValue colour = ReadSwatchColour(*picMain, 1);
+    const ColourValue colour = ReadSwatchColour(*picMain, TrueSwatch);
     const std::pair<int, const SettingsValue *> roles[] = {{30, &Schema::ActiveLinkColour},
                                                            {40, &Schema::BackgroundColour},
                                                            {50, nullptr},
@@ -458,10 +458,10 @@ void frmMain::stbMain_PanelDblClick(int panel)
         ToggleInstantCopy();
 }
 
-void frmMain::ChoosePalette(int kind)
+void frmMain::ChoosePalette(PaletteKind kind)
 {
     Settings.currentPalette = kind;
-    MenuRadioCheck(kind / 10 - 1, 5);
+    MenuRadioCheck(PalettePosition(kind), 5);
     stbPanel[1]->setText(LoadResString(kind / 10 + 352));
     stbPanel[2]->setText(LoadResString(kind / 10 + 115));
     DrawPalette(*picPalette, Settings.currentPalette);
@@ -470,11 +470,11 @@ void frmMain::ChoosePalette(int kind)
 void frmMain::CyclePalettes()
 {
     Settings.currentPalette = NextPalette(Settings.currentPalette);
-    const int kind = Settings.currentPalette;
+    const PaletteKind kind = Settings.currentPalette;
     stbPanel[2]->setText(LoadResString(kind / 10 + 115));
     StatusMessage(LoadResString(kind / 10 + 352));
     DrawPalette(*picPalette, kind);
-    MenuRadioCheck(kind / 10 - 1, 5);
+    MenuRadioCheck(PalettePosition(kind), 5);
 }
 
 void frmMain::ToggleViewPart(int index)
@@ -549,10 +549,10 @@ void frmMain::ImportOldSettings()
 void frmMain::PickSystemColour()
 {
     const std::optional<ColourValue> chosen =
-        CurrentPrompts().ChooseColour(this, ReadSwatchColour(*picMain, 1));
+        CurrentPrompts().ChooseColour(this, ReadSwatchColour(*picMain, TrueSwatch));
     if (!chosen)
         return;
-    SetCurrentColour(*picMain, *chosen, 0, 0);
+    SetCurrentColour(*picMain, *chosen);
     CopyPickedColour(*picMain, Settings.copyOptions, SystemDialogCopy);
 }
 

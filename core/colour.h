@@ -10,7 +10,7 @@ using ColourValue = qint32;
 inline constexpr ColourValue NoColour = -1;
 
 // Which form RgbText writes.
-enum RgbMode { EightBit = 1, Percent = 2, Float = 3 };
+enum RgbMode : int { EightBit = 1, Percent = 2, Float = 3 };
 
 [[nodiscard]] constexpr ColourValue RgbColour(int red, int green, int blue)
 {
@@ -35,6 +35,6 @@ enum RgbMode { EightBit = 1, Percent = 2, Float = 3 };
 [[nodiscard]] QString GreenFloatText(ColourValue c, int precision);
 [[nodiscard]] QString BlueFloatText(ColourValue c, int precision);
 [[nodiscard]] QString PercentText(int part);
-[[nodiscard]] QString RgbText(ColourValue c, int mode, int precision);
+[[nodiscard]] QString RgbText(ColourValue c, RgbMode mode, int precision);
 [[nodiscard]] ColourValue SafeColour(ColourValue c);
 [[nodiscard]] ColourValue ContrastTextColour(ColourValue c);

@@ -8,7 +8,8 @@
 
 namespace {
 
-void Copy(const ColourDisplay &picMain, const CopyOptions &options, int which, int source, int kind)
+void Copy(const ColourDisplay &picMain, const CopyOptions &options, Swatch which, CopySource source,
+          CopyKind kind)
 {
     SetClipboardText(ComposeCopyText(ReadSwatchColour(picMain, which), source, kind, options,
                                      picMain.lblHexName[0]->text()));
@@ -18,18 +19,18 @@ void Copy(const ColourDisplay &picMain, const CopyOptions &options, int which, i
 
 QString CopyTrueColour(const ColourDisplay &picMain, const CopyOptions &options)
 {
-    Copy(picMain, options, 1, CopyTrueColourCommand, TrueColourKind);
+    Copy(picMain, options, TrueSwatch, CopyTrueColourCommand, TrueColourKind);
     return LoadResString(351);
 }
 
 QString CopySafeColour(const ColourDisplay &picMain, const CopyOptions &options)
 {
-    Copy(picMain, options, 2, CopySafeColourCommand, SafeColourKind);
+    Copy(picMain, options, SafeSwatch, CopySafeColourCommand, SafeColourKind);
     return LoadResString(352);
 }
 
-void CopyPickedColour(const ColourDisplay &picMain, const CopyOptions &options, int source)
+void CopyPickedColour(const ColourDisplay &picMain, const CopyOptions &options, CopySource source)
 {
     if (options.copyFlags.testFlag(InstantCopy))
-        Copy(picMain, options, 1, source, TrueColourKind);
+        Copy(picMain, options, TrueSwatch, source, TrueColourKind);
 }

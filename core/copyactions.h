@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/copytext.h"
+
 #include <QString>
 
 class ColourDisplay;
@@ -15,4 +17,4 @@ QString CopyTrueColour(const ColourDisplay &picMain, const CopyOptions &options)
 QString CopySafeColour(const ColourDisplay &picMain, const CopyOptions &options);
 
 // Copies the current true colour for source when instant copy is on; else does nothing.
-void CopyPickedColour(const ColourDisplay &picMain, const CopyOptions &options, int source);
+void CopyPickedColour(const ColourDisplay &picMain, const CopyOptions &options, CopySource source);

@@ -76,12 +76,13 @@ void CentreInContainer(const QWidget &container, QWidget &control, int flags)
     control.move(TwipsToPixels(left), TwipsToPixels(top));
 }
 
-void SetCurrentColour(ColourDisplay &picMain, ColourValue colour, int paletteKind, int index)
+void SetCurrentColour(ColourDisplay &picMain, ColourValue colour, PaletteKind paletteKind,
+                      int index)
 {
     QString upperText;
-    if (paletteKind == 30 && index >= 0 && index < ColourNameCount)
+    if (paletteKind == NamesPalette && index >= 0 && index < ColourNameCount)
         upperText = ColourNameEntry(index).name;
-    else if (paletteKind == 40 && index >= 0 && index < SystemColourCount)
+    else if (paletteKind == SystemPalette && index >= 0 && index < SystemColourCount)
         upperText = SystemColourEntry(index).name;
     else
         upperText = HexText(colour);
@@ -93,11 +94,13 @@ void ShowStoredColours(ColourDisplay &picMain, ColourValue trueColour, ColourVal
     Show(picMain, trueColour, safeColour, HexText(trueColour));
 }
 
-ColourValue ReadSwatchColour(const ColourDisplay &picMain, int which)
+ColourValue ReadSwatchColour(const ColourDisplay &picMain, Swatch which)
 {
-    if (which == 1)
+    switch (which) {
+    case TrueSwatch:
         return picMain.Point(0, 0);
-    if (which == 2)
+    case SafeSwatch:
         return picMain.Point(0, PixelsToTwips(picMain.height()) - SafeColourRise);
+    }
     return NoColour;
 }

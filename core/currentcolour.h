@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/colour.h"
+#include "core/palettekind.h"
 #include "core/picturebox.h"
 
 #include <array>
@@ -33,12 +34,16 @@ enum CentreFlag {
 // CentreUpDown, CentreAbove, CentreBelow given wins.
 void CentreInContainer(const QWidget &container, QWidget &control, int flags);
 
-// Makes colour current. A colour picked from the names palette (kind 30) or the system palette
-// (kind 40) is captioned with the name of its table entry index, any other with its hex text.
-void SetCurrentColour(ColourDisplay &picMain, ColourValue colour, int paletteKind, int index);
+// Makes colour current. A colour picked from the names or the system palette is captioned with the
+// name of its table entry index, any other with its hex text.
+void SetCurrentColour(ColourDisplay &picMain, ColourValue colour,
+                      PaletteKind paletteKind = NoPalette, int index = 0);
 
 // Shows a true and a safe colour as they were stored, both captioned with their hex texts.
 void ShowStoredColours(ColourDisplay &picMain, ColourValue trueColour, ColourValue safeColour);
 
-// The current true colour (which 1) or safe colour (which 2) as shown, else NoColour.
-[[nodiscard]] ColourValue ReadSwatchColour(const ColourDisplay &picMain, int which);
+// The two colours the display shows, in its upper and its lower band.
+enum Swatch : int { TrueSwatch = 1, SafeSwatch = 2 };
+
+// The current true colour or safe colour as shown; NoColour for any other swatch.
+[[nodiscard]] ColourValue ReadSwatchColour(const ColourDisplay &picMain, Swatch which);

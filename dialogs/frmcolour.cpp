@@ -311,7 +311,8 @@ bool frmColour::eventFilter(QObject *watched, QEvent *event)
 void frmColour::cmdOK_Click()
 {
     ColourValue colour = 0;
-    int kind = 0, index = 0;
+    PaletteKind kind = NoPalette;
+    int index = 0;
     switch (m_notation) {
     case HexNotation: {
         const std::optional<ColourValue> hex = HexColour(txtColourName->text());
@@ -335,7 +336,7 @@ void frmColour::cmdOK_Click()
             return;
         }
         colour = HexColour(ColourNameEntry(index).valueText).value_or(0);
-        kind = 30;
+        kind = NamesPalette;
         break;
     case RgbNotation:
         colour = RgbColour(ComponentOf(txtColour[0]->text()), ComponentOf(txtColour[1]->text()),

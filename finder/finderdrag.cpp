@@ -174,7 +174,7 @@ void FinderDrag::EndOverlays(bool take, FinderOverlay *last)
         Take(colour);
         CopyPickedColour(*m_controls.picMain, m_options, FinderCopy);
     } else {
-        ShowParts(ReadSwatchColour(*m_controls.picMain, 1));
+        ShowParts(ReadSwatchColour(*m_controls.picMain, TrueSwatch));
         m_controls.lblXCoord->clear();
         m_controls.lblYCoord->clear();
     }
@@ -223,7 +223,7 @@ void FinderDrag::ShowParts(ColourValue colour)
 
 void FinderDrag::Take(ColourValue colour)
 {
-    SetCurrentColour(*m_controls.picMain, colour, 0, 0);
+    SetCurrentColour(*m_controls.picMain, colour);
 }
 
 void FinderDrag::MouseUp(int, int, int, int)

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/colour.h"
+#include "core/currentcolour.h"
 
 #include <QObject>
 #include <QPoint>
 
-class ColourDisplay;
 class PictureBox;
 class QCursor;
 class SwatchHistory;
@@ -27,7 +27,7 @@ class PalettePointer : public QObject
 
 public:
     PalettePointer(PictureBox &picPalette, ColourDisplay &picMain, SwatchHistory &history,
-                   const CopyOptions &options, const int &currentPalette, QObject *parent);
+                   const CopyOptions &options, const PaletteKind &currentPalette, QObject *parent);
 
     void picPalette_MouseDown(int button, int shift, int x, int y);
     void picPalette_MouseMove(int button, int shift, int x, int y);
@@ -48,7 +48,7 @@ signals:
     void StatusMessage(const QString &text);
 
 private:
-    void Pick(QPoint at, int kind, int index, int source);
+    void Pick(QPoint at, int index);
     void Animate(bool filling);
     void MarkTarget(int index);
     void FillCell(int index, ColourValue colour);
@@ -58,11 +58,11 @@ private:
     ColourDisplay &m_picMain;
     SwatchHistory &m_history;
     const CopyOptions &m_options;
-    const int &m_currentPalette;
+    const PaletteKind &m_currentPalette;
 
     bool m_colourDrag = false;
     bool m_cancelled = false;
     bool m_pressedInSwatch = false;
-    int m_dragSourceSwatch = -1; // none
-    int m_swatchPart = 0;        // 1 the true colour's half of the display, 2 the safe colour's
+    int m_dragSourceSwatch = -1;      // none
+    Swatch m_swatchPart = TrueSwatch; // the half of the display a drag of it began on
 };

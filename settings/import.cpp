@@ -59,8 +59,8 @@ bool ImportSettings(ProgramSettings &settings, ColourDisplay &picMain, PictureBo
     if (copyAs & OldInstantCopy)
         options.copyFlags |= InstantCopy;
 
-    const ColourValue current = ReadSwatchColour(picMain, 1);
-    SetCurrentColour(picMain, GetValue(Schema::OldColour, current).toInt(), 0, 0);
+    const ColourValue current = ReadSwatchColour(picMain, TrueSwatch);
+    SetCurrentColour(picMain, GetValue(Schema::OldColour, current).toInt());
     CopyPickedColour(picMain, options, ImportCopy);
     return true;
 }

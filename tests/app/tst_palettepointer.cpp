@@ -24,7 +24,7 @@ class tst_PalettePointer : public QObject
 
     QTemporaryDir m_dir;
 
-    static ColourValue Current(const frmMain &w) { return ReadSwatchColour(*w.picMain, 1); }
+    static auto Current(const frmMain &w) { return ReadSwatchColour(*w.picMain, TrueSwatch); }
     static QString Status(const frmMain &w) { return w.stbPanel[1]->text(); }
     static ColourValue Stored(int swatch) { return GetValue(Schema::Swatch(swatch), -1).toInt(); }
     static ColourValue System(int reference) { return ColourOf(ResolveColour(reference)); }

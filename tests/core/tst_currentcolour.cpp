@@ -119,12 +119,12 @@ private slots:
         QFETCH(ColourValue, upperTextColour);
         QFETCH(ColourValue, lowerTextColour);
         m_upper->move(0, 9);
-        SetCurrentColour(m_picMain, colour, kind, index);
+        SetCurrentColour(m_picMain, colour, PaletteKind(kind), index);
         QCOMPARE(m_upper->text(), upperText);
         QCOMPARE(m_lower->text(), HexText(safe));
-        QCOMPARE(ReadSwatchColour(m_picMain, 1), colour);
-        QCOMPARE(ReadSwatchColour(m_picMain, 2), safe);
-        QCOMPARE(ReadSwatchColour(m_picMain, 3), NoColour);
+        QCOMPARE(ReadSwatchColour(m_picMain, TrueSwatch), colour);
+        QCOMPARE(ReadSwatchColour(m_picMain, SafeSwatch), safe);
+        QCOMPARE(ReadSwatchColour(m_picMain, Swatch(3)), NoColour);
         QCOMPARE(TextColour(m_upper), upperTextColour);
         QCOMPARE(TextColour(m_lower), lowerTextColour);
         // Centred across again for its new width; its height place is kept.
@@ -140,9 +140,9 @@ private slots:
     void copies()
     {
         CopyOptions options{
-            Quotes | PoundSign | AvailableNames | InstantCopy, EightBit, 3, 1, 1, 1};
+            Quotes | PoundSign | AvailableNames | InstantCopy, EightBit, 3, Html, 1, 1};
         QClipboard *clipboard = QGuiApplication::clipboard();
-        SetCurrentColour(m_picMain, RgbColour(255, 99, 71), 30, Name("tomato"));
+        SetCurrentColour(m_picMain, RgbColour(255, 99, 71), NamesPalette, Name("tomato"));
         CopyPickedColour(m_picMain, options, NamesPaletteCopy);
         QCOMPARE(clipboard->text(), "\"TOMATO\"");
         QCOMPARE(CopyTrueColour(m_picMain, options), "Copied true colour");

@@ -52,9 +52,9 @@ private slots:
         UseFreshSettings(m_dir.filePath("registry.reg"));
         m_prompts = {};
         SetPrompts(&m_prompts);
-        m_options = {CopyFlags(75), 1, 3, 1, 1, 1}; // instant copy on, 3 decimals
+        m_options = {CopyFlags(75), EightBit, 3, Html, 1, 1}; // instant copy on, 3 decimals
         m_picMain.resize(182, 74);
-        SetCurrentColour(m_picMain, RgbColour(1, 2, 3), 0, 0);
+        SetCurrentColour(m_picMain, RgbColour(1, 2, 3));
         QGuiApplication::clipboard()->setText("untouched");
     }
 
@@ -122,11 +122,11 @@ private slots:
                  state);
         QCOMPARE(m_prompts.beeps, beeps);
         QCOMPARE(GetValue(Schema::ColourType).toInt(), w.isVisible() ? int(HexNotation) : notation);
-        const bool changed = ReadSwatchColour(m_picMain, 1) != RgbColour(1, 2, 3);
+        const bool changed = ReadSwatchColour(m_picMain, TrueSwatch) != RgbColour(1, 2, 3);
         QCOMPARE(QGuiApplication::clipboard()->text() == "untouched",
                  !changed && !keys.contains("Ctrl+V"));
         m_history.Apply(Undo, m_picMain);
-        QCOMPARE(ReadSwatchColour(m_picMain, 1), RgbColour(1, 2, 3));
+        QCOMPARE(ReadSwatchColour(m_picMain, TrueSwatch), RgbColour(1, 2, 3));
     }
 };
 

@@ -58,7 +58,7 @@ class tst_Finder : public QObject
         return texts;
     }
 
-    static ColourValue Current(const frmMain &w) { return ReadSwatchColour(*w.picMain, 1); }
+    static auto Current(const frmMain &w) { return ReadSwatchColour(*w.picMain, TrueSwatch); }
 
     static bool CursorIs(int id)
     {

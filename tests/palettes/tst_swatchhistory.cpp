@@ -43,19 +43,19 @@ private slots:
         QFETCH(QList<bool>, enabled);
         SwatchHistory history;
         QSignalSpy enabling(&history, &SwatchHistory::EnabledChanged);
-        SetCurrentColour(m_picMain, 0, 0, 0);
+        SetCurrentColour(m_picMain, 0);
         QList<ColourValue> seen;
         for (const QString &action : actions.split(' ')) {
             if (action == "u" || action == "r") {
                 history.Apply(action == "u" ? Undo : Redo, m_picMain);
-                seen << ReadSwatchColour(m_picMain, 1);
+                seen << ReadSwatchColour(m_picMain, TrueSwatch);
                 continue;
             }
             const bool recorded = !action.startsWith('=');
             if (recorded)
                 history.Apply(Record, m_picMain);
             const ColourValue colour = action.mid(recorded ? 0 : 1).toInt();
-            SetCurrentColour(m_picMain, colour, 0, 0);
+            SetCurrentColour(m_picMain, colour);
         }
         QCOMPARE(seen, shown);
         QCOMPARE(enabling.last(), (QList<QVariant>{enabled[0], enabled[1]}));
@@ -65,9 +65,9 @@ private slots:
     void namedColourComesBackAsHex()
     {
         SwatchHistory history;
-        SetCurrentColour(m_picMain, RgbColour(255, 99, 71), 30, 132);
+        SetCurrentColour(m_picMain, RgbColour(255, 99, 71), NamesPalette, 132);
         history.Apply(Record, m_picMain);
-        SetCurrentColour(m_picMain, 5, 0, 0);
+        SetCurrentColour(m_picMain, 5);
         history.Apply(Undo, m_picMain);
         QCOMPARE(m_picMain.lblHexName[0]->text(), QStringLiteral("FF6347"));
     }
