@@ -124,7 +124,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     // A change of the settings that could not be made is said where the user looks for news of
     // what a command did; a success text that would hide it is not shown.
     SetSaveProblemHandler([this](const QString &problem) {
-        StatusMessage(LoadResString(378) + QLatin1Char(' ') + problem);
+        StatusMessage(LoadResString(NotSavedText) + QLatin1Char(' ') + problem);
     });
 }
 
@@ -205,21 +205,21 @@ void frmMain::Form_Load()
     mnuOptions[50]->setChecked(Settings.showSplash);
     if (Settings.copyOptions.copyFlags.testFlag(InstantCopy)) {
         mnuOptions[20]->setChecked(true);
-        stbPanel[3]->setText(LoadResString(111));
+        stbPanel[3]->setText(LoadResString(InstantCopyPanelText));
     }
     MenuRadioCheck(PalettePosition(Settings.currentPalette), 5);
-    stbPanel[2]->setText(LoadResString(Settings.currentPalette / 10 + 115));
+    stbPanel[2]->setText(PaletteShortName(Settings.currentPalette));
 
     if (Settings.viewFlags & ToolbarShown)
-        mnuView[70]->setText(LoadResString(125));
+        mnuView[70]->setText(LoadResString(HideToolbarText));
     else
         tlbMain->hide();
     if (Settings.viewFlags & StatusBarShown)
-        mnuView[80]->setText(LoadResString(127));
+        mnuView[80]->setText(LoadResString(HideStatusBarText));
     else
         stbMain->hide();
     if (Settings.viewFlags & PaletteShown)
-        mnuView[90]->setText(LoadResString(129));
+        mnuView[90]->setText(LoadResString(HidePaletteText));
     else
         picPalette->hide();
 
@@ -322,10 +322,12 @@ void frmMain::Form_Unload()
     // A change that another copy's hold kept back gets one more try; what it keeps still is
     // named.
     if (const QStringList unstored = StorePendingChanges(); !unstored.isEmpty())
-        problem = LoadResString(387) + QLatin1Char(' ') + unstored.join(QStringLiteral(", "));
+        problem =
+            LoadResString(NotStoredText) + QLatin1Char(' ') + unstored.join(QStringLiteral(", "));
     SetSaveProblemHandler({});
     if (!problem.isEmpty())
-        qWarning("Tarvo Pigmenta: %s %s", qPrintable(LoadResString(378)), qPrintable(problem));
+        qWarning("Tarvo Pigmenta: %s %s", qPrintable(LoadResString(NotSavedText)),
+                 qPrintable(problem));
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

@@ -2,6 +2,7 @@
 
 #include "core/programsettings.h"
 #include "palettes/swatchhistory.h"
+#include "settings/strings.h"
 
 #include <QMainWindow>
 #include <QMap>
@@ -105,7 +106,7 @@ private:
     void ChoosePalette(PaletteKind kind);
     void CyclePalettes();
     void ToggleViewPart(int index);
-    void ToggleCopySwitch(int flag, int onText);
+    void ToggleCopySwitch(CopyFlag flag, StringId onText);
     void ToggleInstantCopy();
     void ToggleAlwaysOnTop();
     void ApplyAlwaysOnTop();

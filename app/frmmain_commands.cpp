@@ -126,9 +126,9 @@ void frmMain::CreateMenus()
     // Exactly one palette item carries the radio mark; MenuRadioCheck moves it.
     auto *palettes = new QActionGroup(this);
     palettes->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    for (int index = 10; index <= 50; index += 10) {
-        mnuView[index]->setCheckable(true);
-        palettes->addAction(mnuView[index]);
+    for (PaletteKind kind : AllPalettes) {
+        mnuView[kind]->setCheckable(true);
+        palettes->addAction(mnuView[kind]);
     }
     QMenu *preview = menus[1]->addMenu(tr("Pre&view"));
     preview->setObjectName(QStringLiteral("mnuPreview"));
@@ -242,9 +242,10 @@ void frmMain::CreateStatusBar()
     stbMain->addWidget(stbPanel[1], 1);
     // Panels 2 and 3 are as wide as the widest short name or "INST", so that panel 1 keeps the
     // rest of the narrow bar for its messages.
-    int narrow = 0;
-    for (int id : {111, 116, 117, 118, 119, 120})
-        narrow = std::max(narrow, stbPanel[2]->fontMetrics().horizontalAdvance(LoadResString(id)));
+    const QFontMetrics metrics = stbPanel[2]->fontMetrics();
+    int narrow = metrics.horizontalAdvance(LoadResString(InstantCopyPanelText));
+    for (PaletteKind kind : AllPalettes)
+        narrow = std::max(narrow, metrics.horizontalAdvance(PaletteShortName(kind)));
     for (int panel : {2, 3}) {
         stbPanel[panel]->setFixedWidth(narrow);
         stbPanel[panel]->setAlignment(Qt::AlignCenter);
@@ -324,8 +325,9 @@ void frmMain::mnuPreview_Click(int index)
             continue;
         // "Link is now FF6600", unless the colour could not be stored
         if (!value || SaveValue(*value, colour))
-            StatusMessage(LoadResString(370 + (slot - 30) / 10) + QLatin1Char(' ') +
-                          LoadResString(377) + QLatin1Char(' ') + picMain->lblHexName[0]->text());
+            StatusMessage(LoadResString(FirstPreviewPartText + (slot - 30) / 10) +
+                          QLatin1Char(' ') + LoadResString(IsNowText) + QLatin1Char(' ') +
+                          picMain->lblHexName[0]->text());
     }
     if (index == 110) {
         if (const std::optional<QString> font =
@@ -399,7 +401,7 @@ void frmMain::ShowCopyOptions()
         connect(m_copyOptions, &QObject::destroyed, this, [this] {
             const bool on = Settings.copyOptions.copyFlags.testFlag(InstantCopy);
             mnuOptions[20]->setChecked(on);
-            stbPanel[3]->setText(on ? LoadResString(111) : QString());
+            stbPanel[3]->setText(on ? LoadResString(InstantCopyPanelText) : QString());
         });
     }
     m_copyOptions->show();
@@ -433,19 +435,19 @@ void frmMain::tlbMain_ButtonClick(int index)
         CyclePalettes();
         break;
     case 7:
-        ToggleCopySwitch(Quotes, 358);
+        ToggleCopySwitch(Quotes, QuotesOnText);
         break;
     case 8:
-        ToggleCopySwitch(Lowercase, 360);
+        ToggleCopySwitch(Lowercase, LowercaseOnText);
         break;
     case 9:
-        ToggleCopySwitch(PoundSign, 362);
+        ToggleCopySwitch(PoundSign, PoundSignOnText);
         break;
     case 10:
-        ToggleCopySwitch(IncludeTag, 364);
+        ToggleCopySwitch(IncludeTag, IncludeTagOnText);
         break;
     case 12:
-        ToggleCopySwitch(UseRgb, 366);
+        ToggleCopySwitch(UseRgb, UseRgbOnText);
         break;
     }
 }
@@ -462,8 +464,8 @@ void frmMain::ChoosePalette(PaletteKind kind)
 {
     Settings.currentPalette = kind;
     MenuRadioCheck(PalettePosition(kind), 5);
-    stbPanel[1]->setText(LoadResString(kind / 10 + 352));
-    stbPanel[2]->setText(LoadResString(kind / 10 + 115));
+    stbPanel[1]->setText(PaletteChosenText(kind));
+    stbPanel[2]->setText(PaletteShortName(kind));
     DrawPalette(*picPalette, Settings.currentPalette);
 }
 
@@ -471,8 +473,8 @@ void frmMain::CyclePalettes()
 {
     Settings.currentPalette = NextPalette(Settings.currentPalette);
     const PaletteKind kind = Settings.currentPalette;
-    stbPanel[2]->setText(LoadResString(kind / 10 + 115));
-    StatusMessage(LoadResString(kind / 10 + 352));
+    stbPanel[2]->setText(PaletteShortName(kind));
+    StatusMessage(PaletteChosenText(kind));
     DrawPalette(*picPalette, kind);
     MenuRadioCheck(PalettePosition(kind), 5);
 }
@@ -483,19 +485,22 @@ void frmMain::ToggleViewPart(int index)
                     : index == 80 ? static_cast<QWidget *>(stbMain)
                                   : static_cast<QWidget *>(picPalette);
     const int flag = index == 70 ? ToolbarShown : index == 80 ? StatusBarShown : PaletteShown;
-    // Show &Toolbar is 124, Hide &Toolbar 125; the status bar's and the palette's follow.
-    const int showText = 124 + (index - 70) / 5;
+    // Each part's Show text is followed by its Hide text.
+    const int showText = index == 70   ? ShowToolbarText
+                         : index == 80 ? ShowStatusBarText
+                                       : ShowPaletteText;
     part->setHidden(!part->isHidden());
     mnuView[index]->setText(LoadResString(part->isHidden() ? showText : showText + 1));
     Settings.viewFlags ^= flag;
     Form_Resize();
 }
 
-void frmMain::ToggleCopySwitch(int flag, int onText)
+// The switch's On text is followed by its Off text.
+void frmMain::ToggleCopySwitch(CopyFlag flag, StringId onText)
 {
     CopyFlags &flags = Settings.copyOptions.copyFlags;
-    flags ^= CopyFlag(flag);
-    StatusMessage(LoadResString(flags.testFlag(CopyFlag(flag)) ? onText : onText + 1));
+    flags ^= flag;
+    StatusMessage(LoadResString(flags.testFlag(flag) ? onText : onText + 1));
 }
 
 void frmMain::ToggleInstantCopy()
@@ -503,8 +508,8 @@ void frmMain::ToggleInstantCopy()
     CopyFlags &flags = Settings.copyOptions.copyFlags;
     flags ^= InstantCopy;
     const bool on = flags.testFlag(InstantCopy);
-    stbPanel[3]->setText(on ? LoadResString(111) : QString());
-    StatusMessage(LoadResString(on ? 368 : 369));
+    stbPanel[3]->setText(on ? LoadResString(InstantCopyPanelText) : QString());
+    StatusMessage(LoadResString(on ? InstantCopyOnText : InstantCopyOffText));
     mnuOptions[20]->setChecked(on);
 }
 
@@ -515,7 +520,7 @@ void frmMain::ToggleAlwaysOnTop()
     // The switch is kept for the next start on a desktop that honours it; here the window would
     // seem to ignore it.
     if (Settings.alwaysOnTop && OnWayland())
-        StatusMessage(LoadResString(388));
+        StatusMessage(LoadResString(OnTopUnavailableText));
 }
 
 void frmMain::ApplyAlwaysOnTop()
@@ -541,7 +546,7 @@ void frmMain::ImportOldSettings()
     mnuOptions[50]->setChecked(Settings.showSplash);
     const bool instant = Settings.copyOptions.copyFlags.testFlag(InstantCopy);
     mnuOptions[20]->setChecked(instant);
-    stbPanel[3]->setText(instant ? LoadResString(111) : QString());
+    stbPanel[3]->setText(instant ? LoadResString(InstantCopyPanelText) : QString());
     // The box shows the palette the menu names again, whatever the import drew into it.
     DrawPalette(*picPalette, Settings.currentPalette);
 }

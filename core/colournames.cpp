@@ -4,9 +4,6 @@
 
 namespace {
 
-constexpr int FirstColourNameString = 131;
-constexpr int FirstSystemColourString = 271;
-
 ColourEntry ReadColourEntry(int stringId)
 {
     const QString entry = LoadResString(stringId);
@@ -42,12 +39,12 @@ int LeadingHexValue(QStringView text)
 
 ColourEntry ColourNameEntry(int index)
 {
-    return ReadColourEntry(FirstColourNameString + index);
+    return ReadColourEntry(FirstColourNameEntry + index);
 }
 
 ColourEntry SystemColourEntry(int index)
 {
-    return ReadColourEntry(FirstSystemColourString + index);
+    return ReadColourEntry(FirstSystemColourEntry + index);
 }
 
 ColourValue ParseHexPairs(QStringView text)

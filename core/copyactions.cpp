@@ -20,13 +20,13 @@ void Copy(const ColourDisplay &picMain, const CopyOptions &options, Swatch which
 QString CopyTrueColour(const ColourDisplay &picMain, const CopyOptions &options)
 {
     Copy(picMain, options, TrueSwatch, CopyTrueColourCommand, TrueColourKind);
-    return LoadResString(351);
+    return LoadResString(CopiedTrueColourText);
 }
 
 QString CopySafeColour(const ColourDisplay &picMain, const CopyOptions &options)
 {
     Copy(picMain, options, SafeSwatch, CopySafeColourCommand, SafeColourKind);
-    return LoadResString(352);
+    return LoadResString(CopiedSafeColourText);
 }
 
 void CopyPickedColour(const ColourDisplay &picMain, const CopyOptions &options, CopySource source)

@@ -7,10 +7,6 @@
 
 namespace {
 
-constexpr int HtmlTextBase = 327;      // + HtmlAttribute
-constexpr int CssTextBase = 334;       // + CssProperty
-constexpr int InlineCssTextBase = 341; // + CssProperty
-
 QString Value(ColourValue colour, CopySource source, CopyKind kind, const CopyOptions &options,
               const QString &upperCaption)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // The five palettes, numbered as their items in the View menu; the settings file keeps the number.
 // NoPalette stands for a colour that comes from none of them.
 enum PaletteKind : int {
@@ -10,6 +12,8 @@ enum PaletteKind : int {
     SystemPalette = 40,
     CustomPalette = 50,
 };
+inline constexpr PaletteKind AllPalettes[] = {SafePalette, GreyPalette, NamesPalette, SystemPalette,
+                                              CustomPalette};
 
 [[nodiscard]] constexpr bool IsPaletteKind(int kind)
 {
@@ -27,3 +31,8 @@ enum PaletteKind : int {
 {
     return kind / 10 - 1;
 }
+
+// The palette's short name for the status bar ("SAFE"), and the status text of its choice
+// ("Browser safe palette").
+[[nodiscard]] QString PaletteShortName(PaletteKind kind);
+[[nodiscard]] QString PaletteChosenText(PaletteKind kind);

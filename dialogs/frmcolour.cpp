@@ -111,7 +111,7 @@ frmColour::frmColour(ColourDisplay &picMain, SwatchHistory &history, const CopyO
     };
     lblRed = label(QStringLiteral("R:"), "lblRed", 105);
     lblGreen = label(QStringLiteral("G:"), "lblGreen", 1680);
-    lblBlue = label(LoadResString(300), "lblBlue", 3285);
+    lblBlue = label(LoadResString(BlueLabelText), "lblBlue", 3285);
     const int lefts[] = {330, 1920, 3510};
     for (int i = 0; i < 3; ++i) {
         txtColour[i] = new QLineEdit(fraColour);
@@ -176,15 +176,15 @@ void frmColour::SetNotation(int notation)
         control->setVisible(rgb);
     txtColourName->setVisible(!rgb);
     if (rgb) {
-        lblBlue->setText(LoadResString(300));
+        lblBlue->setText(LoadResString(BlueLabelText));
         lblBlue->adjustSize();
         lblBlue->move(TwipsToPixels(3285), lblBlue->y());
         return;
     }
     txtColourName->clear();
-    lblBlue->setText(LoadResString(notation == HexNotation       ? 301
-                                   : notation == DecimalNotation ? 302
-                                                                 : 303));
+    lblBlue->setText(LoadResString(notation == HexNotation       ? HexPromptText
+                                   : notation == DecimalNotation ? DecimalPromptText
+                                                                 : NamePromptText));
     lblBlue->adjustSize();
     // The prompt ends 100 twips before the box. A prompt too wide to start inside the frame where
     // the red label starts moves the box right by what it lacks, so that it is read whole.

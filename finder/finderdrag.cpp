@@ -94,20 +94,22 @@ void FinderDrag::AskPortal()
             CopyPickedColour(*m_controls.picMain, m_options, FinderCopy);
             EndPortalPick(QString());
         });
-        connect(m_portal, &DesktopPortal::Ended, this, [this] { PortalGaveNothing(389); });
-        connect(m_portal, &DesktopPortal::Unavailable, this, [this] { PortalGaveNothing(390); });
+        connect(m_portal, &DesktopPortal::Ended, this,
+                [this] { PortalGaveNothing(NoColourPickedText); });
+        connect(m_portal, &DesktopPortal::Unavailable, this,
+                [this] { PortalGaveNothing(NoScreenPickerText); });
     }
     m_askedForScreenshot = true;
     m_portal->TakeScreenshot();
 }
 
 // A desktop that gives no screenshot may still pick a colour itself.
-void FinderDrag::PortalGaveNothing(int statusId)
+void FinderDrag::PortalGaveNothing(StringId status)
 {
     if (std::exchange(m_askedForScreenshot, false))
         m_portal->PickColour();
     else
-        EndPortalPick(LoadResString(statusId));
+        EndPortalPick(LoadResString(status));
 }
 
 void FinderDrag::EndPortalPick(const QString &status)

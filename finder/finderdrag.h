@@ -2,6 +2,7 @@
 
 #include "core/colour.h"
 #include "finder/findercontrols.h"
+#include "settings/strings.h"
 
 #include <QObject>
 #include <array>
@@ -60,9 +61,9 @@ private:
     // Ends a pick over the screenshot, taking the colour at the hot spot or none; the overlay
     // last used gives the keys back to the main window.
     void EndOverlays(bool take, FinderOverlay *last);
-    // The desktop answered without a screenshot or a colour; statusId says why where nothing
-    // more can be asked.
-    void PortalGaveNothing(int statusId);
+    // The desktop answered without a screenshot or a colour; status says why where nothing more
+    // can be asked.
+    void PortalGaveNothing(StringId status);
     // Ends a pick of the desktop's, the icon back; a status text says why where it took no colour.
     void EndPortalPick(const QString &status);
 

@@ -229,6 +229,7 @@ void PalettePointer::picMain_MouseUp(int button, int, int, int)
     FillCell(index, colour);
     // A swatch that could not be stored leaves the store's word on it in the status bar.
     if (index >= 0 && SaveValue(Schema::Swatch(index), colour))
-        emit StatusMessage(LoadResString(350) + QLatin1Char(' ') + QString::number(index + 1));
+        emit StatusMessage(LoadResString(SavedInSwatchText) + QLatin1Char(' ') +
+                           QString::number(index + 1));
     DrawPalette(m_picPalette, CustomPalette);
 }
