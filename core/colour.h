@@ -29,6 +29,23 @@ enum RgbMode : int { EightBit = 1, Percent = 2, Float = 3 };
     return (c >> 16) & 0xFF;
 }
 
+// The value 0 to 15 of a hex digit of either case; -1 for any other character.
+[[nodiscard]] constexpr int HexDigitValue(QChar ch)
+{
+    const char16_t c = ch.unicode();
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    return -1;
+}
+[[nodiscard]] constexpr bool IsHexDigit(QChar ch)
+{
+    return HexDigitValue(ch) >= 0;
+}
+
 [[nodiscard]] QString HexText(ColourValue c);
 [[nodiscard]] QString FormatPlaces(double x, int places);
 [[nodiscard]] QString RedFloatText(ColourValue c, int precision);

@@ -327,17 +327,19 @@ void frmColour::cmdOK_Click()
     case DecimalNotation:
         colour = DecimalColour(txtColourName->text());
         break;
-    case NameNotation:
+    case NameNotation: {
         txtColourName->setText(txtColourName->text().toLower());
-        index = ColourNameIndex(txtColourName->text());
-        if (index < 0) {
+        const std::optional<int> found = FindColourName(txtColourName->text());
+        if (!found) {
             CurrentPrompts().Warn(this, QStringLiteral("No Such Colour Name"),
                                   QStringLiteral("Please enter a valid HTML colour name."));
             return;
         }
-        colour = HexColour(ColourNameEntry(index).valueText).value_or(0);
+        index = *found;
+        colour = ParseHexPairs(ColourNameEntry(index).valueText);
         kind = NamesPalette;
         break;
+    }
     case RgbNotation:
         colour = RgbColour(ComponentOf(txtColour[0]->text()), ComponentOf(txtColour[1]->text()),
                            ComponentOf(txtColour[2]->text()));
