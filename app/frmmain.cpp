@@ -203,10 +203,7 @@ void frmMain::Form_Load()
     mnuColour[80]->setEnabled(false);
     mnuOptions[40]->setChecked(Settings.alwaysOnTop);
     mnuOptions[50]->setChecked(Settings.showSplash);
-    if (Settings.copyOptions.copyFlags.testFlag(InstantCopy)) {
-        mnuOptions[20]->setChecked(true);
-        stbPanel[3]->setText(LoadResString(InstantCopyPanelText));
-    }
+    ShowInstantCopyState();
     MenuRadioCheck(PalettePosition(Settings.currentPalette), 5);
     stbPanel[2]->setText(PaletteShortName(Settings.currentPalette));
 

@@ -108,6 +108,7 @@ private:
     void ToggleViewPart(int index);
     void ToggleCopySwitch(CopyFlag flag, StringId onText);
     void ToggleInstantCopy();
+    void ShowInstantCopyState();
     void ToggleAlwaysOnTop();
     void ApplyAlwaysOnTop();
     void ImportOldSettings();

@@ -58,6 +58,17 @@ QMap<int, QAction *> AddItems(QMenu *menu, std::initializer_list<MenuItem> items
     return actions;
 }
 
+// One window of its kind at a time, held in window and made by make when there is none: opened
+// again, it comes forward.
+template <typename Window, typename Make> void ShowOnce(QPointer<Window> &window, Make make)
+{
+    if (!window)
+        window = make();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 // Eight buttons and three separators fill the narrow window only when packed close. A style sheet
 // would do the same at the cost of its parser and a style of its own for every widget.
 class CompactToolBarStyle : public QProxyStyle
@@ -372,15 +383,11 @@ void frmMain::mnuOptions_Click(int index)
     }
 }
 
-// One Enter Colour window at a time: opened again, it comes forward.
 void frmMain::ShowEnterColour()
 {
-    if (!m_enterColour)
-        m_enterColour =
-            new frmColour(*picMain, History, Settings.copyOptions, Settings.alwaysOnTop, this);
-    m_enterColour->show();
-    m_enterColour->raise();
-    m_enterColour->activateWindow();
+    ShowOnce(m_enterColour, [this] {
+        return new frmColour(*picMain, History, Settings.copyOptions, Settings.alwaysOnTop, this);
+    });
 }
 
 // The Copy Options window tells the main window when it is gone (below); a main window destroyed
@@ -392,21 +399,14 @@ frmMain::~frmMain()
         disconnect(m_copyOptions, nullptr, this, nullptr);
 }
 
-// One Copy Options window at a time: opened again, it comes forward.
 void frmMain::ShowCopyOptions()
 {
-    if (!m_copyOptions) {
-        m_copyOptions = new frmCopy(Settings.copyOptions, Settings.showAlert, this);
+    ShowOnce(m_copyOptions, [this] {
+        auto *window = new frmCopy(Settings.copyOptions, Settings.showAlert, this);
         // Cancel puts back switches the window's own toggles may have changed meanwhile.
-        connect(m_copyOptions, &QObject::destroyed, this, [this] {
-            const bool on = Settings.copyOptions.copyFlags.testFlag(InstantCopy);
-            mnuOptions[20]->setChecked(on);
-            stbPanel[3]->setText(on ? LoadResString(InstantCopyPanelText) : QString());
-        });
-    }
-    m_copyOptions->show();
-    m_copyOptions->raise();
-    m_copyOptions->activateWindow();
+        connect(window, &QObject::destroyed, this, &frmMain::ShowInstantCopyState);
+        return window;
+    });
 }
 
 void frmMain::mnuHelp_Click(int index)
@@ -417,14 +417,9 @@ void frmMain::mnuHelp_Click(int index)
         ShowAbout();
 }
 
-// One About window at a time: opened again, it comes forward.
 void frmMain::ShowAbout()
 {
-    if (!m_about)
-        m_about = new frmAbout(this);
-    m_about->show();
-    m_about->raise();
-    m_about->activateWindow();
+    ShowOnce(m_about, [this] { return new frmAbout(this); });
 }
 
 void frmMain::tlbMain_ButtonClick(int index)
@@ -464,19 +459,14 @@ void frmMain::ChoosePalette(PaletteKind kind)
 {
     Settings.currentPalette = kind;
     MenuRadioCheck(PalettePosition(kind), 5);
-    stbPanel[1]->setText(PaletteChosenText(kind));
+    StatusMessage(PaletteChosenText(kind));
     stbPanel[2]->setText(PaletteShortName(kind));
-    DrawPalette(*picPalette, Settings.currentPalette);
+    DrawPalette(*picPalette, kind);
 }
 
 void frmMain::CyclePalettes()
 {
-    Settings.currentPalette = NextPalette(Settings.currentPalette);
-    const PaletteKind kind = Settings.currentPalette;
-    stbPanel[2]->setText(PaletteShortName(kind));
-    StatusMessage(PaletteChosenText(kind));
-    DrawPalette(*picPalette, kind);
-    MenuRadioCheck(PalettePosition(kind), 5);
+    ChoosePalette(NextPalette(Settings.currentPalette));
 }
 
 void frmMain::ToggleViewPart(int index)
@@ -507,10 +497,17 @@ void frmMain::ToggleInstantCopy()
 {
     CopyFlags &flags = Settings.copyOptions.copyFlags;
     flags ^= InstantCopy;
-    const bool on = flags.testFlag(InstantCopy);
-    stbPanel[3]->setText(on ? LoadResString(InstantCopyPanelText) : QString());
-    StatusMessage(LoadResString(on ? InstantCopyOnText : InstantCopyOffText));
+    ShowInstantCopyState();
+    StatusMessage(
+        LoadResString(flags.testFlag(InstantCopy) ? InstantCopyOnText : InstantCopyOffText));
+}
+
+// The Options menu's check and status panel 3 ("INST") show the instant copy switch.
+void frmMain::ShowInstantCopyState()
+{
+    const bool on = Settings.copyOptions.copyFlags.testFlag(InstantCopy);
     mnuOptions[20]->setChecked(on);
+    stbPanel[3]->setText(on ? LoadResString(InstantCopyPanelText) : QString());
 }
 
 void frmMain::ToggleAlwaysOnTop()
@@ -544,9 +541,7 @@ void frmMain::ImportOldSettings()
         return;
     ApplyAlwaysOnTop();
     mnuOptions[50]->setChecked(Settings.showSplash);
-    const bool instant = Settings.copyOptions.copyFlags.testFlag(InstantCopy);
-    mnuOptions[20]->setChecked(instant);
-    stbPanel[3]->setText(instant ? LoadResString(InstantCopyPanelText) : QString());
+    ShowInstantCopyState();
     // The box shows the palette the menu names again, whatever the import drew into it.
     DrawPalette(*picPalette, Settings.currentPalette);
 }

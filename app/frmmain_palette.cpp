@@ -93,17 +93,26 @@ bool frmMain::PaletteEvent(QObject *watched, QEvent *event)
     const auto [button, shift, x, y] =
         MouseArgumentsOf(*static_cast<QMouseEvent *>(event), *static_cast<QWidget *>(watched));
     const bool down = type == QEvent::MouseButtonPress, up = type == QEvent::MouseButtonRelease;
-    if (watched == picPalette)
-        down ? picPalette_MouseDown(button, shift, x, y)
-        : up ? picPalette_MouseUp(button, shift, x, y)
-             : picPalette_MouseMove(button, shift, x, y);
-    else if (watched == picMain)
-        down ? picMain_MouseDown(button, shift, x, y)
-        : up ? picMain_MouseUp(button, shift, x, y)
-             : picMain_MouseMove(button, shift, x, y);
-    else
-        down ? lblHexName_MouseDown(index, button, shift, x, y)
-        : up ? lblHexName_MouseUp(index, button, shift, x, y)
-             : lblHexName_MouseMove(index, button, shift, x, y);
+    if (watched == picPalette) {
+        if (down)
+            picPalette_MouseDown(button, shift, x, y);
+        else if (up)
+            picPalette_MouseUp(button, shift, x, y);
+        else
+            picPalette_MouseMove(button, shift, x, y);
+    } else if (watched == picMain) {
+        if (down)
+            picMain_MouseDown(button, shift, x, y);
+        else if (up)
+            picMain_MouseUp(button, shift, x, y);
+        else
+            picMain_MouseMove(button, shift, x, y);
+    } else if (down) {
+        lblHexName_MouseDown(index, button, shift, x, y);
+    } else if (up) {
+        lblHexName_MouseUp(index, button, shift, x, y);
+    } else {
+        lblHexName_MouseMove(index, button, shift, x, y);
+    }
     return true;
 }

@@ -165,10 +165,10 @@ void frmColour::SetNotation(int notation)
     const bool rgb = notation == RgbNotation;
     QRadioButton *options[] = {optHex, optDec, optName, optFloat};
     for (QRadioButton *option : options)
-        option->setChecked(option == options[notation == 1   ? 0
-                                             : notation == 2 ? 1
-                                             : notation == 4 ? 2
-                                                             : 3]);
+        option->setChecked(option == options[notation == HexNotation       ? 0
+                                             : notation == DecimalNotation ? 1
+                                             : notation == NameNotation    ? 2
+                                                                           : 3]);
     for (QWidget *control :
          {static_cast<QWidget *>(txtColour[0]), static_cast<QWidget *>(txtColour[1]),
           static_cast<QWidget *>(txtColour[2]), static_cast<QWidget *>(lblRed),
