@@ -56,7 +56,7 @@ bool FinderDrag::Dragging() const
     return m_controls.imgLocator->isHidden();
 }
 
-void FinderDrag::MouseDown(int button, int, int, int)
+void FinderDrag::imgLocator_MouseDown(int button, int, int, int)
 {
     const bool pressedAgain = Dragging();
     // One question to the desktop at a time; its answer ends the pick.
@@ -183,7 +183,7 @@ void FinderDrag::EndOverlays(bool take, FinderOverlay *last)
     m_controls.imgLocator->show();
 }
 
-void FinderDrag::MouseMove(int button, int, int, int)
+void FinderDrag::imgLocator_MouseMove(int button, int, int, int)
 {
     m_buttons = button;
     if (!Dragging() || !CurrentScreenSource() || button != Qt::LeftButton)
@@ -228,7 +228,7 @@ void FinderDrag::Take(ColourValue colour)
     SetCurrentColour(*m_controls.picMain, colour);
 }
 
-void FinderDrag::MouseUp(int, int, int, int)
+void FinderDrag::imgLocator_MouseUp(int, int, int, int)
 {
     // The end of a desktop's pick is its answer, not the release of the button.
     if (!Dragging() || !CurrentScreenSource())
@@ -243,13 +243,13 @@ void FinderDrag::MouseUp(int, int, int, int)
     m_buttons = 0;
 }
 
-bool FinderDrag::KeyDown(int key, int shift)
+bool FinderDrag::picFinder_KeyDown(int key, int shift)
 {
     ScreenSource *source = CurrentScreenSource();
     const QPoint step = ArrowStep(key, shift);
     if (!Dragging() || !source || m_buttons != Qt::LeftButton || step.isNull())
         return false;
     source->SetCursorPos(source->CursorPos() + step);
-    MouseMove(Qt::LeftButton, shift, 0, 0);
+    imgLocator_MouseMove(Qt::LeftButton, shift, 0, 0);
     return true;
 }

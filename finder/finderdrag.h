@@ -31,12 +31,12 @@ public:
 
     // Button is a bit set (1 left, 2 right, 4 middle), Shift too (1 Shift, 2 Ctrl, 4 Alt); X and
     // Y are twips from the icon's top-left, which the finder has no use for.
-    void MouseDown(int button, int shift, int x, int y);
-    void MouseMove(int button, int shift, int x, int y);
-    void MouseUp(int button, int shift, int x, int y);
+    void imgLocator_MouseDown(int button, int shift, int x, int y);
+    void imgLocator_MouseMove(int button, int shift, int x, int y);
+    void imgLocator_MouseUp(int button, int shift, int x, int y);
     // While the left button alone holds a drag, an arrow key moves the pointer by one device pixel
     // (ten with Shift) and samples there. Returns whether the key was taken.
-    bool KeyDown(int key, int shift);
+    bool picFinder_KeyDown(int key, int shift);
 
     [[nodiscard]] bool Dragging() const;
     // Goes on with a pick over a picture of the screens, as the desktop gave it.
