@@ -5,7 +5,6 @@
 #include <QString>
 
 class ColourDisplay;
-struct CopyOptions;
 
 // The copy commands and the instant copy after a pick: each reads the colour back from the
 // current-colour display, composes its text and puts it on the clipboard.
