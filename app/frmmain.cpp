@@ -124,7 +124,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     // A change of the settings that could not be made is said where the user looks for news of
     // what a command did; a success text that would hide it is not shown.
     SetSaveProblemHandler([this](const QString &problem) {
-        StatusMessage(LoadResString(378) + QLatin1Char(' ') + problem);
+        StatusMessage(LoadResString(NotSavedText) + QLatin1Char(' ') + problem);
     });
 }
 
@@ -138,17 +138,10 @@ void frmMain::CreateControls()
     fraMain->setObjectName(QStringLiteral("fraMain"));
     SetTwipsGeometry(fraMain, 60, 390, 3255, 1830);
 
-    picMain = new PictureBox(fraMain);
+    picMain = new ColourDisplay(fraMain);
     picMain->setObjectName(QStringLiteral("picMain"));
     picMain->setAccessibleName(tr("Current colour"));
     SetTwipsGeometry(picMain, 255, 405, 2730, 1110);
-    const char *hexNames[] = {"lblHexName0", "lblHexName1"};
-    const QString hexAccessible[] = {tr("True colour"), tr("Safe colour")};
-    for (int i = 0; i < 2; ++i) {
-        lblHexName[i] = NewLabel(picMain, hexNames[i], hexAccessible[i]);
-        lblHexName[i]->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-        SetTwipsGeometry(lblHexName[i], 0, 0, 75, 240);
-    }
 
     picFinder = new PictureBox(client);
     picFinder->setObjectName(QStringLiteral("picFinder"));
@@ -192,8 +185,8 @@ void frmMain::Form_Load()
     // here takes only from a marked letter.
     mnuHelp[10]->setText(tr("&Contents And Index") + QLatin1Char('\t') + QStringLiteral("F1"));
 
-    CentreInContainer(*picMain, *lblHexName[0], CentreAcross | CentreAbove);
-    CentreInContainer(*picMain, *lblHexName[1], CentreAcross | CentreBelow);
+    CentreInContainer(*picMain, *picMain->lblHexName[0], CentreAcross | CentreAbove);
+    CentreInContainer(*picMain, *picMain->lblHexName[1], CentreAcross | CentreBelow);
     picFinder->resize(TwipsToPixels(1295), TwipsToPixels(1295));
     picMain->resize(TwipsToPixels(2730), TwipsToPixels(1110));
 
@@ -204,29 +197,26 @@ void frmMain::Form_Load()
 
     mnuOptions[70]->setEnabled(KeyExists(Schema::OldProgramKey));
 
-    ShowStoredColours(*picMain, *lblHexName[0], *lblHexName[1], trueColour, safeColour);
+    ShowStoredColours(*picMain, trueColour, safeColour);
 
     mnuColour[70]->setEnabled(false);
     mnuColour[80]->setEnabled(false);
     mnuOptions[40]->setChecked(Settings.alwaysOnTop);
     mnuOptions[50]->setChecked(Settings.showSplash);
-    if (Settings.copyOptions.copyFlags.testFlag(InstantCopy)) {
-        mnuOptions[20]->setChecked(true);
-        stbPanel[3]->setText(LoadResString(111));
-    }
-    MenuRadioCheck(Settings.currentPalette / 10 - 1, 5);
-    stbPanel[2]->setText(LoadResString(Settings.currentPalette / 10 + 115));
+    ShowInstantCopyState();
+    MenuRadioCheck(PalettePosition(Settings.currentPalette), 5);
+    stbPanel[2]->setText(PaletteShortName(Settings.currentPalette));
 
     if (Settings.viewFlags & ToolbarShown)
-        mnuView[70]->setText(LoadResString(125));
+        mnuView[70]->setText(LoadResString(HideToolbarText));
     else
         tlbMain->hide();
     if (Settings.viewFlags & StatusBarShown)
-        mnuView[80]->setText(LoadResString(127));
+        mnuView[80]->setText(LoadResString(HideStatusBarText));
     else
         stbMain->hide();
     if (Settings.viewFlags & PaletteShown)
-        mnuView[90]->setText(LoadResString(129));
+        mnuView[90]->setText(LoadResString(HidePaletteText));
     else
         picPalette->hide();
 
@@ -324,15 +314,17 @@ void frmMain::Form_Unload()
         SaveValue(Schema::Left, PixelsToTwips(x()));
         SaveValue(Schema::Top, PixelsToTwips(y()));
     }
-    SaveValue(Schema::TrueColour, ReadSwatchColour(*picMain, 1));
-    SaveValue(Schema::SafeColour, ReadSwatchColour(*picMain, 2));
+    SaveValue(Schema::TrueColour, ReadSwatchColour(*picMain, TrueSwatch));
+    SaveValue(Schema::SafeColour, ReadSwatchColour(*picMain, SafeSwatch));
     // A change that another copy's hold kept back gets one more try; what it keeps still is
     // named.
     if (const QStringList unstored = StorePendingChanges(); !unstored.isEmpty())
-        problem = LoadResString(387) + QLatin1Char(' ') + unstored.join(QStringLiteral(", "));
+        problem =
+            LoadResString(NotStoredText) + QLatin1Char(' ') + unstored.join(QStringLiteral(", "));
     SetSaveProblemHandler({});
     if (!problem.isEmpty())
-        qWarning("Tarvo Pigmenta: %s %s", qPrintable(LoadResString(378)), qPrintable(problem));
+        qWarning("Tarvo Pigmenta: %s %s", qPrintable(LoadResString(NotSavedText)),
+                 qPrintable(problem));
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

@@ -2,12 +2,14 @@
 
 #include "core/programsettings.h"
 #include "palettes/swatchhistory.h"
+#include "settings/strings.h"
 
 #include <QMainWindow>
 #include <QMap>
 #include <QPointer>
 #include <array>
 
+class ColourDisplay;
 class FinderDrag;
 class frmAbout;
 class frmColour;
@@ -63,8 +65,7 @@ public:
     // Controls, named as in the window's design.
     QToolBar *tlbMain;
     QGroupBox *fraMain;
-    PictureBox *picMain;
-    std::array<QLabel *, 2> lblHexName;
+    ColourDisplay *picMain; // with its captions lblHexName
     PictureBox *picFinder;
     QLabel *imgLocator;
     QGroupBox *fraFinder;
@@ -102,11 +103,12 @@ private:
     // Wayland tells no window where it is, and keeps none above the others.
     static bool OnWayland();
 
-    void ChoosePalette(int kind);
+    void ChoosePalette(PaletteKind kind);
     void CyclePalettes();
     void ToggleViewPart(int index);
-    void ToggleCopySwitch(int flag, int onText);
+    void ToggleCopySwitch(CopyFlag flag, StringId onText);
     void ToggleInstantCopy();
+    void ShowInstantCopyState();
     void ToggleAlwaysOnTop();
     void ApplyAlwaysOnTop();
     void ImportOldSettings();

@@ -58,6 +58,17 @@ QMap<int, QAction *> AddItems(QMenu *menu, std::initializer_list<MenuItem> items
     return actions;
 }
 
+// One window of its kind at a time, held in window and made by make when there is none: opened
+// again, it comes forward.
+template <typename Window, typename Make> void ShowOnce(QPointer<Window> &window, Make make)
+{
+    if (!window)
+        window = make();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 // Eight buttons and three separators fill the narrow window only when packed close. A style sheet
 // would do the same at the cost of its parser and a style of its own for every widget.
 class CompactToolBarStyle : public QProxyStyle
@@ -126,9 +137,9 @@ void frmMain::CreateMenus()
     // Exactly one palette item carries the radio mark; MenuRadioCheck moves it.
     auto *palettes = new QActionGroup(this);
     palettes->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    for (int index = 10; index <= 50; index += 10) {
-        mnuView[index]->setCheckable(true);
-        palettes->addAction(mnuView[index]);
+    for (PaletteKind kind : AllPalettes) {
+        mnuView[kind]->setCheckable(true);
+        palettes->addAction(mnuView[kind]);
     }
     QMenu *preview = menus[1]->addMenu(tr("Pre&view"));
     preview->setObjectName(QStringLiteral("mnuPreview"));
@@ -242,9 +253,10 @@ void frmMain::CreateStatusBar()
     stbMain->addWidget(stbPanel[1], 1);
     // Panels 2 and 3 are as wide as the widest short name or "INST", so that panel 1 keeps the
     // rest of the narrow bar for its messages.
-    int narrow = 0;
-    for (int id : {111, 116, 117, 118, 119, 120})
-        narrow = std::max(narrow, stbPanel[2]->fontMetrics().horizontalAdvance(LoadResString(id)));
+    const QFontMetrics metrics = stbPanel[2]->fontMetrics();
+    int narrow = metrics.horizontalAdvance(LoadResString(InstantCopyPanelText));
+    for (PaletteKind kind : AllPalettes)
+        narrow = std::max(narrow, metrics.horizontalAdvance(PaletteShortName(kind)));
     for (int panel : {2, 3}) {
         stbPanel[panel]->setFixedWidth(narrow);
         stbPanel[panel]->setAlignment(Qt::AlignCenter);
@@ -278,10 +290,10 @@ void frmMain::mnuColour_Click(int index)
 {
     switch (index) {
     case 10:
-        StatusMessage(CopyTrueColour(*picMain, *lblHexName[0], Settings.copyOptions));
+        StatusMessage(CopyTrueColour(*picMain, Settings.copyOptions));
         break;
     case 20:
-        StatusMessage(CopySafeColour(*picMain, *lblHexName[0], Settings.copyOptions));
+        StatusMessage(CopySafeColour(*picMain, Settings.copyOptions));
         break;
     case 40:
         ShowEnterColour();
@@ -290,10 +302,10 @@ void frmMain::mnuColour_Click(int index)
         PickSystemColour();
         break;
     case 70:
-        History.Apply(Undo, *picMain, *lblHexName[0], *lblHexName[1]);
+        History.Apply(Undo, *picMain);
         break;
     case 80:
-        History.Apply(Redo, *picMain, *lblHexName[0], *lblHexName[1]);
+        History.Apply(Redo, *picMain);
         break;
     case 100:
         close();
@@ -304,14 +316,14 @@ void frmMain::mnuColour_Click(int index)
 void frmMain::mnuView_Click(int index)
 {
     if (IsPaletteKind(index))
-        ChoosePalette(index);
+        ChoosePalette(PaletteKind(index));
     else if (index == 70 || index == 80 || index == 90)
         ToggleViewPart(index);
 }
 
 void frmMain::mnuPreview_Click(int index)
 {
-    const ColourValue colour = ReadSwatchColour(*picMain, 1);
+    const ColourValue colour = ReadSwatchColour(*picMain, TrueSwatch);
     const std::pair<int, const SettingsValue *> roles[] = {{30, &Schema::ActiveLinkColour},
                                                            {40, &Schema::BackgroundColour},
                                                            {50, nullptr},
@@ -324,8 +336,9 @@ void frmMain::mnuPreview_Click(int index)
             continue;
         // "Link is now FF6600", unless the colour could not be stored
         if (!value || SaveValue(*value, colour))
-            StatusMessage(LoadResString(370 + (slot - 30) / 10) + QLatin1Char(' ') +
-                          LoadResString(377) + QLatin1Char(' ') + lblHexName[0]->text());
+            StatusMessage(LoadResString(FirstPreviewPartText + (slot - 30) / 10) +
+                          QLatin1Char(' ') + LoadResString(IsNowText) + QLatin1Char(' ') +
+                          picMain->lblHexName[0]->text());
     }
     if (index == 110) {
         if (const std::optional<QString> font =
@@ -370,16 +383,11 @@ void frmMain::mnuOptions_Click(int index)
     }
 }
 
-// One Enter Colour window at a time: opened again, it comes forward.
 void frmMain::ShowEnterColour()
 {
-    if (!m_enterColour)
-        m_enterColour =
-            new frmColour({*picMain, *lblHexName[0], *lblHexName[1], History, Settings.copyOptions},
-                          Settings.alwaysOnTop, this);
-    m_enterColour->show();
-    m_enterColour->raise();
-    m_enterColour->activateWindow();
+    ShowOnce(m_enterColour, [this] {
+        return new frmColour(*picMain, History, Settings.copyOptions, Settings.alwaysOnTop, this);
+    });
 }
 
 // The Copy Options window tells the main window when it is gone (below); a main window destroyed
@@ -391,21 +399,14 @@ frmMain::~frmMain()
         disconnect(m_copyOptions, nullptr, this, nullptr);
 }
 
-// One Copy Options window at a time: opened again, it comes forward.
 void frmMain::ShowCopyOptions()
 {
-    if (!m_copyOptions) {
-        m_copyOptions = new frmCopy(Settings.copyOptions, Settings.showAlert, this);
+    ShowOnce(m_copyOptions, [this] {
+        auto *window = new frmCopy(Settings.copyOptions, Settings.showAlert, this);
         // Cancel puts back switches the window's own toggles may have changed meanwhile.
-        connect(m_copyOptions, &QObject::destroyed, this, [this] {
-            const bool on = Settings.copyOptions.copyFlags.testFlag(InstantCopy);
-            mnuOptions[20]->setChecked(on);
-            stbPanel[3]->setText(on ? LoadResString(111) : QString());
-        });
-    }
-    m_copyOptions->show();
-    m_copyOptions->raise();
-    m_copyOptions->activateWindow();
+        connect(window, &QObject::destroyed, this, &frmMain::ShowInstantCopyState);
+        return window;
+    });
 }
 
 void frmMain::mnuHelp_Click(int index)
@@ -416,14 +417,9 @@ void frmMain::mnuHelp_Click(int index)
         ShowAbout();
 }
 
-// One About window at a time: opened again, it comes forward.
 void frmMain::ShowAbout()
 {
-    if (!m_about)
-        m_about = new frmAbout(this);
-    m_about->show();
-    m_about->raise();
-    m_about->activateWindow();
+    ShowOnce(m_about, [this] { return new frmAbout(this); });
 }
 
 void frmMain::tlbMain_ButtonClick(int index)
@@ -434,19 +430,19 @@ void frmMain::tlbMain_ButtonClick(int index)
         CyclePalettes();
         break;
     case 7:
-        ToggleCopySwitch(Quotes, 358);
+        ToggleCopySwitch(Quotes, QuotesOnText);
         break;
     case 8:
-        ToggleCopySwitch(Lowercase, 360);
+        ToggleCopySwitch(Lowercase, LowercaseOnText);
         break;
     case 9:
-        ToggleCopySwitch(PoundSign, 362);
+        ToggleCopySwitch(PoundSign, PoundSignOnText);
         break;
     case 10:
-        ToggleCopySwitch(IncludeTag, 364);
+        ToggleCopySwitch(IncludeTag, IncludeTagOnText);
         break;
     case 12:
-        ToggleCopySwitch(UseRgb, 366);
+        ToggleCopySwitch(UseRgb, UseRgbOnText);
         break;
     }
 }
@@ -459,23 +455,18 @@ void frmMain::stbMain_PanelDblClick(int panel)
         ToggleInstantCopy();
 }
 
-void frmMain::ChoosePalette(int kind)
+void frmMain::ChoosePalette(PaletteKind kind)
 {
     Settings.currentPalette = kind;
-    MenuRadioCheck(kind / 10 - 1, 5);
-    stbPanel[1]->setText(LoadResString(kind / 10 + 352));
-    stbPanel[2]->setText(LoadResString(kind / 10 + 115));
-    DrawPalette(*picPalette, Settings.currentPalette);
+    MenuRadioCheck(PalettePosition(kind), 5);
+    StatusMessage(PaletteChosenText(kind));
+    stbPanel[2]->setText(PaletteShortName(kind));
+    DrawPalette(*picPalette, kind);
 }
 
 void frmMain::CyclePalettes()
 {
-    Settings.currentPalette = NextPalette(Settings.currentPalette);
-    const int kind = Settings.currentPalette;
-    stbPanel[2]->setText(LoadResString(kind / 10 + 115));
-    StatusMessage(LoadResString(kind / 10 + 352));
-    DrawPalette(*picPalette, kind);
-    MenuRadioCheck(kind / 10 - 1, 5);
+    ChoosePalette(NextPalette(Settings.currentPalette));
 }
 
 void frmMain::ToggleViewPart(int index)
@@ -484,29 +475,39 @@ void frmMain::ToggleViewPart(int index)
                     : index == 80 ? static_cast<QWidget *>(stbMain)
                                   : static_cast<QWidget *>(picPalette);
     const int flag = index == 70 ? ToolbarShown : index == 80 ? StatusBarShown : PaletteShown;
-    // Show &Toolbar is 124, Hide &Toolbar 125; the status bar's and the palette's follow.
-    const int showText = 124 + (index - 70) / 5;
+    // Each part's Show text is followed by its Hide text.
+    const int showText = index == 70   ? ShowToolbarText
+                         : index == 80 ? ShowStatusBarText
+                                       : ShowPaletteText;
     part->setHidden(!part->isHidden());
     mnuView[index]->setText(LoadResString(part->isHidden() ? showText : showText + 1));
     Settings.viewFlags ^= flag;
     Form_Resize();
 }
 
-void frmMain::ToggleCopySwitch(int flag, int onText)
+// The switch's On text is followed by its Off text.
+void frmMain::ToggleCopySwitch(CopyFlag flag, StringId onText)
 {
     CopyFlags &flags = Settings.copyOptions.copyFlags;
-    flags ^= CopyFlag(flag);
-    StatusMessage(LoadResString(flags.testFlag(CopyFlag(flag)) ? onText : onText + 1));
+    flags ^= flag;
+    StatusMessage(LoadResString(flags.testFlag(flag) ? onText : onText + 1));
 }
 
 void frmMain::ToggleInstantCopy()
 {
     CopyFlags &flags = Settings.copyOptions.copyFlags;
     flags ^= InstantCopy;
-    const bool on = flags.testFlag(InstantCopy);
-    stbPanel[3]->setText(on ? LoadResString(111) : QString());
-    StatusMessage(LoadResString(on ? 368 : 369));
+    ShowInstantCopyState();
+    StatusMessage(
+        LoadResString(flags.testFlag(InstantCopy) ? InstantCopyOnText : InstantCopyOffText));
+}
+
+// The Options menu's check and status panel 3 ("INST") show the instant copy switch.
+void frmMain::ShowInstantCopyState()
+{
+    const bool on = Settings.copyOptions.copyFlags.testFlag(InstantCopy);
     mnuOptions[20]->setChecked(on);
+    stbPanel[3]->setText(on ? LoadResString(InstantCopyPanelText) : QString());
 }
 
 void frmMain::ToggleAlwaysOnTop()
@@ -516,7 +517,7 @@ void frmMain::ToggleAlwaysOnTop()
     // The switch is kept for the next start on a desktop that honours it; here the window would
     // seem to ignore it.
     if (Settings.alwaysOnTop && OnWayland())
-        StatusMessage(LoadResString(388));
+        StatusMessage(LoadResString(OnTopUnavailableText));
 }
 
 void frmMain::ApplyAlwaysOnTop()
@@ -536,13 +537,11 @@ void frmMain::ApplyAlwaysOnTop()
 
 void frmMain::ImportOldSettings()
 {
-    if (!ImportSettings(Settings, {*picMain, *lblHexName[0], *lblHexName[1], *picPalette}, this))
+    if (!ImportSettings(Settings, *picMain, *picPalette, this))
         return;
     ApplyAlwaysOnTop();
     mnuOptions[50]->setChecked(Settings.showSplash);
-    const bool instant = Settings.copyOptions.copyFlags.testFlag(InstantCopy);
-    mnuOptions[20]->setChecked(instant);
-    stbPanel[3]->setText(instant ? LoadResString(111) : QString());
+    ShowInstantCopyState();
     // The box shows the palette the menu names again, whatever the import drew into it.
     DrawPalette(*picPalette, Settings.currentPalette);
 }
@@ -550,11 +549,11 @@ void frmMain::ImportOldSettings()
 void frmMain::PickSystemColour()
 {
     const std::optional<ColourValue> chosen =
-        CurrentPrompts().ChooseColour(this, ReadSwatchColour(*picMain, 1));
+        CurrentPrompts().ChooseColour(this, ReadSwatchColour(*picMain, TrueSwatch));
     if (!chosen)
         return;
-    SetCurrentColour(*picMain, *lblHexName[0], *lblHexName[1], *chosen, 0, 0);
-    CopyPickedColour(*picMain, *lblHexName[0], Settings.copyOptions, SystemDialogCopy);
+    SetCurrentColour(*picMain, *chosen);
+    CopyPickedColour(*picMain, Settings.copyOptions, SystemDialogCopy);
 }
 
 void frmMain::ShowManual()

@@ -35,25 +35,24 @@ void frmMain::CreateFinder()
                             {lblRedVal, lblGreenVal, lblBlueVal},
                             {lblRedFloat, lblGreenFloat, lblBlueFloat},
                             {lblRedPercent, lblGreenPercent, lblBluePercent},
-                            picMain,
-                            lblHexName};
+                            picMain};
     m_finder = new FinderDrag(controls, History, Settings.copyOptions, this);
     connect(m_finder, &FinderDrag::StatusMessage, this, &frmMain::StatusMessage);
 }
 
 void frmMain::imgLocator_MouseDown(int Button, int Shift, int X, int Y)
 {
-    m_finder->MouseDown(Button, Shift, X, Y);
+    m_finder->imgLocator_MouseDown(Button, Shift, X, Y);
 }
 
 void frmMain::imgLocator_MouseMove(int Button, int Shift, int X, int Y)
 {
-    m_finder->MouseMove(Button, Shift, X, Y);
+    m_finder->imgLocator_MouseMove(Button, Shift, X, Y);
 }
 
 void frmMain::imgLocator_MouseUp(int Button, int Shift, int X, int Y)
 {
-    m_finder->MouseUp(Button, Shift, X, Y);
+    m_finder->imgLocator_MouseUp(Button, Shift, X, Y);
 }
 
 bool frmMain::FinderEvent(QObject *watched, QEvent *event)
@@ -79,7 +78,7 @@ bool frmMain::FinderEvent(QObject *watched, QEvent *event)
     }
     case QEvent::KeyPress: {
         const auto *key = static_cast<QKeyEvent *>(event);
-        return m_finder->KeyDown(key->key(), ShiftOf(key->modifiers()));
+        return m_finder->picFinder_KeyDown(key->key(), ShiftOf(key->modifiers()));
     }
     default:
         return false;

@@ -3,7 +3,7 @@
 
 #include "app/frmmain.h"
 #include "app/mouseevent.h"
-#include "core/picturebox.h"
+#include "core/currentcolour.h"
 #include "core/twips.h"
 #include "palettes/palettepointer.h"
 
@@ -12,7 +12,7 @@
 
 void frmMain::CreatePalettePointer()
 {
-    m_palette = new PalettePointer(*picPalette, *picMain, lblHexName, History, Settings.copyOptions,
+    m_palette = new PalettePointer(*picPalette, *picMain, History, Settings.copyOptions,
                                    Settings.currentPalette, this);
     connect(m_palette, &PalettePointer::StatusMessage, this, &frmMain::StatusMessage);
     // Escape lets go of a dragged colour; so do the window losing the mouse (changeEvent) and the
@@ -22,9 +22,9 @@ void frmMain::CreatePalettePointer()
     picPalette->setCursor(PaletteCursor(104));
     // Hovering changes the pointer over the custom palette's swatches.
     picPalette->setMouseTracking(true);
-    for (QWidget *control :
-         {static_cast<QWidget *>(picPalette), static_cast<QWidget *>(picMain),
-          static_cast<QWidget *>(lblHexName[0]), static_cast<QWidget *>(lblHexName[1])})
+    for (QWidget *control : {static_cast<QWidget *>(picPalette), static_cast<QWidget *>(picMain),
+                             static_cast<QWidget *>(picMain->lblHexName[0]),
+                             static_cast<QWidget *>(picMain->lblHexName[1])})
         control->installEventFilter(this);
 }
 
@@ -86,23 +86,33 @@ bool frmMain::PaletteEvent(QObject *watched, QEvent *event)
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
         type != QEvent::MouseButtonRelease)
         return false;
-    const int index = watched == lblHexName[0] ? 0 : watched == lblHexName[1] ? 1 : -1;
+    const auto &captions = picMain->lblHexName;
+    const int index = watched == captions[0] ? 0 : watched == captions[1] ? 1 : -1;
     if (watched != picPalette && watched != picMain && index < 0)
         return false;
     const auto [button, shift, x, y] =
         MouseArgumentsOf(*static_cast<QMouseEvent *>(event), *static_cast<QWidget *>(watched));
     const bool down = type == QEvent::MouseButtonPress, up = type == QEvent::MouseButtonRelease;
-    if (watched == picPalette)
-        down ? picPalette_MouseDown(button, shift, x, y)
-        : up ? picPalette_MouseUp(button, shift, x, y)
-             : picPalette_MouseMove(button, shift, x, y);
-    else if (watched == picMain)
-        down ? picMain_MouseDown(button, shift, x, y)
-        : up ? picMain_MouseUp(button, shift, x, y)
-             : picMain_MouseMove(button, shift, x, y);
-    else
-        down ? lblHexName_MouseDown(index, button, shift, x, y)
-        : up ? lblHexName_MouseUp(index, button, shift, x, y)
-             : lblHexName_MouseMove(index, button, shift, x, y);
+    if (watched == picPalette) {
+        if (down)
+            picPalette_MouseDown(button, shift, x, y);
+        else if (up)
+            picPalette_MouseUp(button, shift, x, y);
+        else
+            picPalette_MouseMove(button, shift, x, y);
+    } else if (watched == picMain) {
+        if (down)
+            picMain_MouseDown(button, shift, x, y);
+        else if (up)
+            picMain_MouseUp(button, shift, x, y);
+        else
+            picMain_MouseMove(button, shift, x, y);
+    } else if (down) {
+        lblHexName_MouseDown(index, button, shift, x, y);
+    } else if (up) {
+        lblHexName_MouseUp(index, button, shift, x, y);
+    } else {
+        lblHexName_MouseMove(index, button, shift, x, y);
+    }
     return true;
 }

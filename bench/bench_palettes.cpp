@@ -25,7 +25,7 @@ static void DrawPaletteOfKind(benchmark::State &state)
 {
     PaletteBox picPalette;
     for (auto _ : state)
-        DrawPalette(picPalette, int(state.range(0)));
+        DrawPalette(picPalette, PaletteKind(state.range(0)));
 }
 BENCHMARK(DrawPaletteOfKind)->DenseRange(10, 50, 10)->Unit(benchmark::kMicrosecond);
 

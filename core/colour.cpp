@@ -114,7 +114,7 @@ QString PercentText(int part)
     return QString::number(qRound(part * 100.0 / 255.0));
 }
 
-QString RgbText(ColourValue c, int mode, int precision)
+QString RgbText(ColourValue c, RgbMode mode, int precision)
 {
     switch (mode) {
     case EightBit:

@@ -10,7 +10,7 @@ using ColourValue = qint32;
 inline constexpr ColourValue NoColour = -1;
 
 // Which form RgbText writes.
-enum RgbMode { EightBit = 1, Percent = 2, Float = 3 };
+enum RgbMode : int { EightBit = 1, Percent = 2, Float = 3 };
 
 [[nodiscard]] constexpr ColourValue RgbColour(int red, int green, int blue)
 {
@@ -29,12 +29,29 @@ enum RgbMode { EightBit = 1, Percent = 2, Float = 3 };
     return (c >> 16) & 0xFF;
 }
 
+// The value 0 to 15 of a hex digit of either case; -1 for any other character.
+[[nodiscard]] constexpr int HexDigitValue(QChar ch)
+{
+    const char16_t c = ch.unicode();
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    return -1;
+}
+[[nodiscard]] constexpr bool IsHexDigit(QChar ch)
+{
+    return HexDigitValue(ch) >= 0;
+}
+
 [[nodiscard]] QString HexText(ColourValue c);
 [[nodiscard]] QString FormatPlaces(double x, int places);
 [[nodiscard]] QString RedFloatText(ColourValue c, int precision);
 [[nodiscard]] QString GreenFloatText(ColourValue c, int precision);
 [[nodiscard]] QString BlueFloatText(ColourValue c, int precision);
 [[nodiscard]] QString PercentText(int part);
-[[nodiscard]] QString RgbText(ColourValue c, int mode, int precision);
+[[nodiscard]] QString RgbText(ColourValue c, RgbMode mode, int precision);
 [[nodiscard]] ColourValue SafeColour(ColourValue c);
 [[nodiscard]] ColourValue ContrastTextColour(ColourValue c);

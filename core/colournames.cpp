@@ -4,9 +4,6 @@
 
 namespace {
 
-constexpr int FirstColourNameString = 131;
-constexpr int FirstSystemColourString = 271;
-
 ColourEntry ReadColourEntry(int stringId)
 {
     const QString entry = LoadResString(stringId);
@@ -14,23 +11,12 @@ ColourEntry ReadColourEntry(int stringId)
     return {entry.left(colon), entry.mid(colon + 1)};
 }
 
-int HexDigit(char16_t ch)
-{
-    if (ch >= u'0' && ch <= u'9')
-        return ch - u'0';
-    if (ch >= u'a' && ch <= u'f')
-        return ch - u'a' + 10;
-    if (ch >= u'A' && ch <= u'F')
-        return ch - u'A' + 10;
-    return -1;
-}
-
 // A hex number read up to its first character that is not a hex digit ("1G" is 1).
 int LeadingHexValue(QStringView text)
 {
     int value = 0;
     for (QChar ch : text) {
-        const int digit = HexDigit(ch.unicode());
+        const int digit = HexDigitValue(ch);
         if (digit < 0)
             break;
         value = value * 16 + digit;
@@ -42,12 +28,12 @@ int LeadingHexValue(QStringView text)
 
 ColourEntry ColourNameEntry(int index)
 {
-    return ReadColourEntry(FirstColourNameString + index);
+    return ReadColourEntry(FirstColourNameEntry + index);
 }
 
 ColourEntry SystemColourEntry(int index)
 {
-    return ReadColourEntry(FirstSystemColourString + index);
+    return ReadColourEntry(FirstSystemColourEntry + index);
 }
 
 ColourValue ParseHexPairs(QStringView text)

@@ -8,30 +8,29 @@
 
 namespace {
 
-void Copy(const PictureBox &picMain, const QLabel &upper, const CopyOptions &options, int which,
-          int source, int kind)
+void Copy(const ColourDisplay &picMain, const CopyOptions &options, Swatch which, CopySource source,
+          CopyKind kind)
 {
-    SetClipboardText(
-        ComposeCopyText(ReadSwatchColour(picMain, which), source, kind, options, upper.text()));
+    SetClipboardText(ComposeCopyText(ReadSwatchColour(picMain, which), source, kind, options,
+                                     picMain.lblHexName[0]->text()));
 }
 
 } // namespace
 
-QString CopyTrueColour(const PictureBox &picMain, const QLabel &upper, const CopyOptions &options)
+QString CopyTrueColour(const ColourDisplay &picMain, const CopyOptions &options)
 {
-    Copy(picMain, upper, options, 1, CopyTrueColourCommand, TrueColourKind);
-    return LoadResString(351);
+    Copy(picMain, options, TrueSwatch, CopyTrueColourCommand, TrueColourKind);
+    return LoadResString(CopiedTrueColourText);
 }
 
-QString CopySafeColour(const PictureBox &picMain, const QLabel &upper, const CopyOptions &options)
+QString CopySafeColour(const ColourDisplay &picMain, const CopyOptions &options)
 {
-    Copy(picMain, upper, options, 2, CopySafeColourCommand, SafeColourKind);
-    return LoadResString(352);
+    Copy(picMain, options, SafeSwatch, CopySafeColourCommand, SafeColourKind);
+    return LoadResString(CopiedSafeColourText);
 }
 
-void CopyPickedColour(const PictureBox &picMain, const QLabel &upper, const CopyOptions &options,
-                      int source)
+void CopyPickedColour(const ColourDisplay &picMain, const CopyOptions &options, CopySource source)
 {
     if (options.copyFlags.testFlag(InstantCopy))
-        Copy(picMain, upper, options, 1, source, TrueColourKind);
+        Copy(picMain, options, TrueSwatch, source, TrueColourKind);
 }

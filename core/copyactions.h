@@ -1,20 +1,19 @@
 #pragma once
 
+#include "core/copytext.h"
+
 #include <QString>
 
-class PictureBox;
-class QLabel;
-struct CopyOptions;
+class ColourDisplay;
 
 // The copy commands and the instant copy after a pick: each reads the colour back from the
 // current-colour display, composes its text and puts it on the clipboard.
 
 // Copies the current true colour; returns the status text to show.
-QString CopyTrueColour(const PictureBox &picMain, const QLabel &upper, const CopyOptions &options);
+QString CopyTrueColour(const ColourDisplay &picMain, const CopyOptions &options);
 
 // Copies the current safe colour, as the lower band shows it; returns the status text to show.
-QString CopySafeColour(const PictureBox &picMain, const QLabel &upper, const CopyOptions &options);
+QString CopySafeColour(const ColourDisplay &picMain, const CopyOptions &options);
 
 // Copies the current true colour for source when instant copy is on; else does nothing.
-void CopyPickedColour(const PictureBox &picMain, const QLabel &upper, const CopyOptions &options,
-                      int source);
+void CopyPickedColour(const ColourDisplay &picMain, const CopyOptions &options, CopySource source);

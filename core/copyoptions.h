@@ -17,16 +17,16 @@ enum CopyFlag {
 Q_DECLARE_FLAGS(CopyFlags, CopyFlag)
 Q_DECLARE_OPERATORS_FOR_FLAGS(CopyFlags)
 
-enum TagKind { Html = 1, Css = 2, InlineCss = 3 };
+enum TagKind : int { Html = 1, Css = 2, InlineCss = 3 };
 
 inline constexpr int TagTextCount = 7; // HtmlAttribute and CssProperty run from 1 to this
 
 struct CopyOptions
 {
     CopyFlags copyFlags;
-    int rgbMode = 0;
+    RgbMode rgbMode{};
     int precision = 0;
-    int tagKind = 0;
+    TagKind tagKind{};
     int htmlAttribute = 0;
     int cssProperty = 0;
 };

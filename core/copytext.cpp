@@ -7,11 +7,7 @@
 
 namespace {
 
-constexpr int HtmlTextBase = 327;      // + HtmlAttribute
-constexpr int CssTextBase = 334;       // + CssProperty
-constexpr int InlineCssTextBase = 341; // + CssProperty
-
-QString Value(ColourValue colour, int source, int kind, const CopyOptions &options,
+QString Value(ColourValue colour, CopySource source, CopyKind kind, const CopyOptions &options,
               const QString &upperCaption)
 {
     // After a press below the names or system grid the caption is still a hex text, which is
@@ -28,8 +24,8 @@ QString Value(ColourValue colour, int source, int kind, const CopyOptions &optio
 
 } // namespace
 
-QString ComposeCopyText(ColourValue colour, int source, int kind, const CopyOptions &options,
-                        const QString &upperCaption)
+QString ComposeCopyText(ColourValue colour, CopySource source, CopyKind kind,
+                        const CopyOptions &options, const QString &upperCaption)
 {
     QString text = Value(colour, source, kind, options, upperCaption);
     if (options.copyFlags.testFlag(Quotes))

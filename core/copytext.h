@@ -2,11 +2,12 @@
 
 #include "core/colour.h"
 #include "core/copyoptions.h"
+#include "core/palettekind.h"
 
 #include <QString>
 
-// Who asked for a copy: a pick from a palette (its kind / 10), or one of the other sources.
-enum CopySource {
+// Who asked for a copy: a pick from one of the five palettes, or one of the other sources.
+enum CopySource : int {
     SafePaletteCopy = 1,
     GreyPaletteCopy = 2,
     NamesPaletteCopy = 3,
@@ -20,12 +21,18 @@ enum CopySource {
     ImportCopy = 11,
 };
 
+// The source of the copy that follows a pick from palette kind.
+[[nodiscard]] constexpr CopySource PaletteCopySource(PaletteKind kind)
+{
+    return CopySource(SafePaletteCopy + PalettePosition(kind));
+}
+
 // Whether the true colour or the browser-safe colour is copied.
-enum CopyKind { TrueColourKind = 0, SafeColourKind = 2 };
+enum CopyKind : int { TrueColourKind = 0, SafeColourKind = 2 };
 
 // The text a copy puts on the clipboard: hex, rgb or the picked name (upperCaption, the upper
 // caption of the current-colour display), quoted, tagged and cased as the options say.
-[[nodiscard]] QString ComposeCopyText(ColourValue colour, int source, int kind,
+[[nodiscard]] QString ComposeCopyText(ColourValue colour, CopySource source, CopyKind kind,
                                       const CopyOptions &options, const QString &upperCaption);
 
 // text without any of the characters listed in characters.

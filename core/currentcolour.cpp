@@ -1,7 +1,6 @@
 #include "core/currentcolour.h"
 
 #include "core/colournames.h"
-#include "core/picturebox.h"
 #include "core/systemcolours.h"
 #include "core/twips.h"
 
@@ -32,19 +31,31 @@ void Caption(QLabel &label, const QString &text, ColourValue band)
     label.resize(label.sizeHint().width(), label.height());
 }
 
-void Show(PictureBox &picMain, QLabel &upper, QLabel &lower, ColourValue trueColour,
-          ColourValue safeColour, const QString &upperText)
+void Show(ColourDisplay &picMain, ColourValue trueColour, ColourValue safeColour,
+          const QString &upperText)
 {
     picMain.FilledBox(BandLeft, BandsTop, BandRight, BandsMiddle, trueColour);
     picMain.FilledBox(BandLeft, BandsMiddle, BandRight, BandsBottom, safeColour);
-    Caption(upper, upperText, trueColour);
-    Caption(lower, HexText(safeColour), safeColour);
+    Caption(*picMain.lblHexName[0], upperText, trueColour);
+    Caption(*picMain.lblHexName[1], HexText(safeColour), safeColour);
     // Each caption is centred across again because its width follows its new text.
-    CentreInContainer(picMain, upper, CentreAcross);
-    CentreInContainer(picMain, lower, CentreAcross);
+    for (QLabel *caption : picMain.lblHexName)
+        CentreInContainer(picMain, *caption, CentreAcross);
 }
 
 } // namespace
+
+ColourDisplay::ColourDisplay(QWidget *parent) : PictureBox(parent)
+{
+    const QString accessibleNames[] = {tr("True colour"), tr("Safe colour")};
+    for (int i = 0; i < 2; ++i) {
+        lblHexName[i] = new QLabel(this);
+        lblHexName[i]->setObjectName(QStringLiteral("lblHexName%1").arg(i));
+        lblHexName[i]->setAccessibleName(accessibleNames[i]);
+        lblHexName[i]->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+        SetTwipsGeometry(lblHexName[i], 0, 0, 75, 240);
+    }
+}
 
 void CentreInContainer(const QWidget &container, QWidget &control, int flags)
 {
@@ -65,30 +76,31 @@ void CentreInContainer(const QWidget &container, QWidget &control, int flags)
     control.move(TwipsToPixels(left), TwipsToPixels(top));
 }
 
-void SetCurrentColour(PictureBox &picMain, QLabel &upper, QLabel &lower, ColourValue colour,
-                      int paletteKind, int index)
+void SetCurrentColour(ColourDisplay &picMain, ColourValue colour, PaletteKind paletteKind,
+                      int index)
 {
     QString upperText;
-    if (paletteKind == 30 && index >= 0 && index < ColourNameCount)
+    if (paletteKind == NamesPalette && index >= 0 && index < ColourNameCount)
         upperText = ColourNameEntry(index).name;
-    else if (paletteKind == 40 && index >= 0 && index < SystemColourCount)
+    else if (paletteKind == SystemPalette && index >= 0 && index < SystemColourCount)
         upperText = SystemColourEntry(index).name;
     else
         upperText = HexText(colour);
-    Show(picMain, upper, lower, colour, SafeColour(colour), upperText);
+    Show(picMain, colour, SafeColour(colour), upperText);
 }
 
-void ShowStoredColours(PictureBox &picMain, QLabel &upper, QLabel &lower, ColourValue trueColour,
-                       ColourValue safeColour)
+void ShowStoredColours(ColourDisplay &picMain, ColourValue trueColour, ColourValue safeColour)
 {
-    Show(picMain, upper, lower, trueColour, safeColour, HexText(trueColour));
+    Show(picMain, trueColour, safeColour, HexText(trueColour));
 }
 
-ColourValue ReadSwatchColour(const PictureBox &picMain, int which)
+ColourValue ReadSwatchColour(const ColourDisplay &picMain, Swatch which)
 {
-    if (which == 1)
+    switch (which) {
+    case TrueSwatch:
         return picMain.Point(0, 0);
-    if (which == 2)
+    case SafeSwatch:
         return picMain.Point(0, PixelsToTwips(picMain.height()) - SafeColourRise);
+    }
     return NoColour;
 }

@@ -1,14 +1,26 @@
 #pragma once
 
 #include "core/colour.h"
+#include "core/palettekind.h"
+#include "core/picturebox.h"
 
-class PictureBox;
+#include <array>
+
 class QLabel;
-class QWidget;
 
-// The current-colour display: the true colour in the upper band of the box, its browser-safe
-// colour in the lower band, each with a caption label on it. The display is the one holder of the
-// current colour; everything that needs the colour reads it back from there.
+// The current-colour display picMain: the true colour in the upper band of the box, its
+// browser-safe colour in the lower band, each with its caption on it. The display is the one
+// holder of the current colour; everything that needs the colour reads it back from there.
+class ColourDisplay : public PictureBox
+{
+    Q_OBJECT
+
+public:
+    explicit ColourDisplay(QWidget *parent = nullptr);
+
+    // The captions: [0] on the true colour, [1] on the safe colour.
+    std::array<QLabel *, 2> lblHexName;
+};
 
 // Where CentreInContainer puts a control.
 enum CentreFlag {
@@ -22,14 +34,16 @@ enum CentreFlag {
 // CentreUpDown, CentreAbove, CentreBelow given wins.
 void CentreInContainer(const QWidget &container, QWidget &control, int flags);
 
-// Makes colour current. A colour picked from the names palette (kind 30) or the system palette
-// (kind 40) is captioned with the name of its table entry index, any other with its hex text.
-void SetCurrentColour(PictureBox &picMain, QLabel &upper, QLabel &lower, ColourValue colour,
-                      int paletteKind, int index);
+// Makes colour current. A colour picked from the names or the system palette is captioned with the
+// name of its table entry index, any other with its hex text.
+void SetCurrentColour(ColourDisplay &picMain, ColourValue colour,
+                      PaletteKind paletteKind = NoPalette, int index = 0);
 
 // Shows a true and a safe colour as they were stored, both captioned with their hex texts.
-void ShowStoredColours(PictureBox &picMain, QLabel &upper, QLabel &lower, ColourValue trueColour,
-                       ColourValue safeColour);
+void ShowStoredColours(ColourDisplay &picMain, ColourValue trueColour, ColourValue safeColour);
 
-// The current true colour (which 1) or safe colour (which 2) as shown, else NoColour.
-[[nodiscard]] ColourValue ReadSwatchColour(const PictureBox &picMain, int which);
+// The two colours the display shows, in its upper and its lower band.
+enum Swatch : int { TrueSwatch = 1, SafeSwatch = 2 };
+
+// The current true colour or safe colour as shown; NoColour for any other swatch.
+[[nodiscard]] ColourValue ReadSwatchColour(const ColourDisplay &picMain, Swatch which);

@@ -30,12 +30,10 @@ bool Switch(const SettingsValue &value)
 
 // Only the five palettes have a menu item, a short name and a drawing; any other number (from an
 // edited file) would name none of them and show an unrelated text as the palette's name.
-int Palette()
+PaletteKind Palette()
 {
     const int palette = GetValue(Schema::Palette).toInt();
-    if (palette >= 10 && palette <= 50 && palette % 10 == 0)
-        return palette;
-    return Schema::Palette.fallback.toInt();
+    return PaletteKind(IsPaletteKind(palette) ? palette : Schema::Palette.fallback.toInt());
 }
 
 } // namespace
@@ -48,8 +46,8 @@ ProgramSettings ReadProgramSettings()
     settings.showSplash = Switch(Schema::Splash);
     copy.precision = Precision();
     copy.copyFlags = CopyFlags::fromInt(GetValue(Schema::Copy).toInt());
-    copy.tagKind = Clamped(Schema::TagCopy, Html, InlineCss);
-    copy.rgbMode = GetValue(Schema::RgbCopy).toInt();
+    copy.tagKind = TagKind(Clamped(Schema::TagCopy, Html, InlineCss));
+    copy.rgbMode = RgbMode(GetValue(Schema::RgbCopy).toInt());
     copy.htmlAttribute = Clamped(Schema::HtmlTagCopy, 1, TagTextCount);
     copy.cssProperty = Clamped(Schema::CssTagCopy, 1, TagTextCount);
     settings.showAlert = Switch(Schema::Alert);
@@ -65,11 +63,11 @@ void SaveProgramSettings(const ProgramSettings &settings)
     SaveValue(Schema::Splash, settings.showSplash);
     SaveValue(Schema::Precision, copy.precision);
     SaveValue(Schema::Copy, copy.copyFlags.toInt());
-    SaveValue(Schema::TagCopy, copy.tagKind);
-    SaveValue(Schema::RgbCopy, copy.rgbMode);
+    SaveValue(Schema::TagCopy, int(copy.tagKind));
+    SaveValue(Schema::RgbCopy, int(copy.rgbMode));
     SaveValue(Schema::HtmlTagCopy, copy.htmlAttribute);
     SaveValue(Schema::Alert, settings.showAlert);
     SaveValue(Schema::CssTagCopy, copy.cssProperty);
     SaveValue(Schema::View, settings.viewFlags);
-    SaveValue(Schema::Palette, settings.currentPalette);
+    SaveValue(Schema::Palette, int(settings.currentPalette));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/copyoptions.h"
+#include "core/palettekind.h"
 
 // Which parts of the main window are shown.
 enum ViewFlag { ToolbarShown = 1, StatusBarShown = 2, PaletteShown = 4 };
@@ -13,7 +14,7 @@ struct ProgramSettings
     bool showSplash = false;
     bool showAlert = false;
     int viewFlags = 0;
-    int currentPalette = 0;
+    PaletteKind currentPalette = NoPalette;
     CopyOptions copyOptions;
 };
 

@@ -65,8 +65,7 @@ private:
         const int next = digit ? m_whole * 10 + key.digitValue() : m_whole;
         switch (m_notation) {
         case HexNotation:
-            return digit || (key >= u'A' && key <= u'F') || (key >= u'a' && key <= u'f') ? Accept
-                                                                                         : Refuse;
+            return IsHexDigit(key) ? Accept : Refuse;
         case DecimalNotation:
             if (!digit)
                 return Refuse;
@@ -147,16 +146,9 @@ QString ReformatFraction(const QString &text, int precision)
 
 std::optional<ColourValue> HexColour(const QString &text)
 {
-    const auto isHex = [](QChar c) {
-        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-    };
-    if (text.size() != 6 || !std::all_of(text.begin(), text.end(), isHex))
+    if (text.size() != 6 || !std::all_of(text.begin(), text.end(), IsHexDigit))
         return std::nullopt;
-    bool ok = false;
-    const uint rgb = text.toUInt(&ok, 16);
-    if (!ok)
-        return std::nullopt;
-    return RgbColour(int(rgb >> 16), int(rgb >> 8) & 0xFF, int(rgb & 0xFF));
+    return ParseHexPairs(text);
 }
 
 ColourValue DecimalColour(const QString &text)
@@ -164,14 +156,6 @@ ColourValue DecimalColour(const QString &text)
     // Beyond the largest colour, the low 24 bits of the number, however long it is.
     const auto number = qint64(std::fmod(LeadingNumber(text), 0x1000000));
     return HexColour(QStringLiteral("%1").arg(number, 6, 16, QLatin1Char('0'))).value_or(0);
-}
-
-int ColourNameIndex(const QString &name)
-{
-    for (int index = 0; index < ColourNameCount; ++index)
-        if (ColourNameEntry(index).name == name)
-            return index;
-    return -1;
 }
 
 int ComponentOf(const QString &text)

@@ -47,9 +47,6 @@ struct KeyVerdict
 // The colour of a decimal number taken as the web-order number 0xRRGGBB.
 [[nodiscard]] ColourValue DecimalColour(const QString &text);
 
-// The index of the HTML colour named exactly name (lower case), or -1.
-[[nodiscard]] int ColourNameIndex(const QString &name);
-
 // One component from its box: a fraction times 255 (halves to even), a percentage of 255 (halves
 // away from zero), or the whole number typed.
 [[nodiscard]] int ComponentOf(const QString &text);

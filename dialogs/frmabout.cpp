@@ -82,12 +82,12 @@ void frmAbout::Form_Load()
                     QStringLiteral("\n\nFor more information, visit"));
     lblTop->adjustSize();
     lblCopyright->setText(QStringLiteral("To comment about this software,\nsend E-mail to ") +
-                          LoadResString(114) + QStringLiteral("\n\n") + LegalNotice +
+                          LoadResString(MailAddressText) + QStringLiteral("\n\n") + LegalNotice +
                           QLatin1Char('\n') + CompanyName);
 
     // The link hangs below the first block, the contact block below the link.
     const auto twips = [](int pixels) { return PixelsToTwips(pixels); };
-    lblURL->setText(LoadResString(112));
+    lblURL->setText(LoadResString(HomePageText));
     QFont underlined = lblURL->font();
     underlined.setUnderline(true);
     lblURL->setFont(underlined);

@@ -71,8 +71,9 @@ QChar TypedCharacter(const QKeyEvent &key)
 
 } // namespace
 
-frmColour::frmColour(const ColourTarget &target, bool alwaysOnTop, QWidget *parent)
-    : QDialog(parent), m_target(target)
+frmColour::frmColour(ColourDisplay &picMain, SwatchHistory &history, const CopyOptions &options,
+                     bool alwaysOnTop, QWidget *parent)
+    : QDialog(parent), m_picMain(picMain), m_history(history), m_options(options)
 {
     setObjectName(QStringLiteral("frmColour"));
     setWindowTitle(tr("Enter Colour"));
@@ -110,7 +111,7 @@ frmColour::frmColour(const ColourTarget &target, bool alwaysOnTop, QWidget *pare
     };
     lblRed = label(QStringLiteral("R:"), "lblRed", 105);
     lblGreen = label(QStringLiteral("G:"), "lblGreen", 1680);
-    lblBlue = label(LoadResString(300), "lblBlue", 3285);
+    lblBlue = label(LoadResString(BlueLabelText), "lblBlue", 3285);
     const int lefts[] = {330, 1920, 3510};
     for (int i = 0; i < 3; ++i) {
         txtColour[i] = new QLineEdit(fraColour);
@@ -164,10 +165,10 @@ void frmColour::SetNotation(int notation)
     const bool rgb = notation == RgbNotation;
     QRadioButton *options[] = {optHex, optDec, optName, optFloat};
     for (QRadioButton *option : options)
-        option->setChecked(option == options[notation == 1   ? 0
-                                             : notation == 2 ? 1
-                                             : notation == 4 ? 2
-                                                             : 3]);
+        option->setChecked(option == options[notation == HexNotation       ? 0
+                                             : notation == DecimalNotation ? 1
+                                             : notation == NameNotation    ? 2
+                                                                           : 3]);
     for (QWidget *control :
          {static_cast<QWidget *>(txtColour[0]), static_cast<QWidget *>(txtColour[1]),
           static_cast<QWidget *>(txtColour[2]), static_cast<QWidget *>(lblRed),
@@ -175,15 +176,15 @@ void frmColour::SetNotation(int notation)
         control->setVisible(rgb);
     txtColourName->setVisible(!rgb);
     if (rgb) {
-        lblBlue->setText(LoadResString(300));
+        lblBlue->setText(LoadResString(BlueLabelText));
         lblBlue->adjustSize();
         lblBlue->move(TwipsToPixels(3285), lblBlue->y());
         return;
     }
     txtColourName->clear();
-    lblBlue->setText(LoadResString(notation == HexNotation       ? 301
-                                   : notation == DecimalNotation ? 302
-                                                                 : 303));
+    lblBlue->setText(LoadResString(notation == HexNotation       ? HexPromptText
+                                   : notation == DecimalNotation ? DecimalPromptText
+                                                                 : NamePromptText));
     lblBlue->adjustSize();
     // The prompt ends 100 twips before the box. A prompt too wide to start inside the frame where
     // the red label starts moves the box right by what it lacks, so that it is read whole.
@@ -246,8 +247,7 @@ void frmColour::txtColour_GotFocus(int Index)
 
 void frmColour::txtColour_LostFocus(int Index)
 {
-    txtColour[Index]->setText(
-        ReformatFraction(txtColour[Index]->text(), m_target.options.precision));
+    txtColour[Index]->setText(ReformatFraction(txtColour[Index]->text(), m_options.precision));
 }
 
 void frmColour::txtColour_MouseDown(int Index)
@@ -311,7 +311,8 @@ bool frmColour::eventFilter(QObject *watched, QEvent *event)
 void frmColour::cmdOK_Click()
 {
     ColourValue colour = 0;
-    int kind = 0, index = 0;
+    PaletteKind kind = NoPalette;
+    int index = 0;
     switch (m_notation) {
     case HexNotation: {
         const std::optional<ColourValue> hex = HexColour(txtColourName->text());
@@ -326,25 +327,27 @@ void frmColour::cmdOK_Click()
     case DecimalNotation:
         colour = DecimalColour(txtColourName->text());
         break;
-    case NameNotation:
+    case NameNotation: {
         txtColourName->setText(txtColourName->text().toLower());
-        index = ColourNameIndex(txtColourName->text());
-        if (index < 0) {
+        const std::optional<int> found = FindColourName(txtColourName->text());
+        if (!found) {
             CurrentPrompts().Warn(this, QStringLiteral("No Such Colour Name"),
                                   QStringLiteral("Please enter a valid HTML colour name."));
             return;
         }
-        colour = HexColour(ColourNameEntry(index).valueText).value_or(0);
-        kind = 30;
+        index = *found;
+        colour = ParseHexPairs(ColourNameEntry(index).valueText);
+        kind = NamesPalette;
         break;
+    }
     case RgbNotation:
         colour = RgbColour(ComponentOf(txtColour[0]->text()), ComponentOf(txtColour[1]->text()),
                            ComponentOf(txtColour[2]->text()));
         break;
     }
-    m_target.history.Apply(Record, m_target.picMain, m_target.upper, m_target.lower);
-    SetCurrentColour(m_target.picMain, m_target.upper, m_target.lower, colour, kind, index);
-    CopyPickedColour(m_target.picMain, m_target.upper, m_target.options, EnterColourCopy);
+    m_history.Apply(Record, m_picMain);
+    SetCurrentColour(m_picMain, colour, kind, index);
+    CopyPickedColour(m_picMain, m_options, EnterColourCopy);
     close();
 }
 

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <array>
 
-class PictureBox;
+class ColourDisplay;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -14,26 +14,18 @@ class QRadioButton;
 class SwatchHistory;
 struct CopyOptions;
 
-// What a colour entered here changes: the current colour, its history and the clipboard.
-struct ColourTarget
-{
-    PictureBox &picMain;
-    QLabel &upper;
-    QLabel &lower;
-    SwatchHistory &history;
-    const CopyOptions &options;
-};
-
 // The Enter Colour window: a colour typed as hex, decimal, an HTML name, or red, green and blue
-// values, becomes the current colour on OK as if it had been picked. Modeless; the notation is
-// remembered. Keys the notation has no use for are refused as they are typed, and pasted text is
-// held to the same rules.
+// values, becomes the current colour on OK as if it had been picked: it goes into the display,
+// the colour it replaces into the history, and with instant copy on it goes to the clipboard.
+// Modeless; the notation is remembered. Keys the notation has no use for are refused as they are
+// typed, and pasted text is held to the same rules.
 class frmColour : public QDialog
 {
     Q_OBJECT
 
 public:
-    frmColour(const ColourTarget &target, bool alwaysOnTop, QWidget *parent);
+    frmColour(ColourDisplay &picMain, SwatchHistory &history, const CopyOptions &options,
+              bool alwaysOnTop, QWidget *parent);
     ~frmColour() override;
 
     void Form_Load();
@@ -72,7 +64,9 @@ protected:
 private:
     bool Discards(int notation, const QString &text, QChar KeyAscii);
 
-    ColourTarget m_target;
+    ColourDisplay &m_picMain;
+    SwatchHistory &m_history;
+    const CopyOptions &m_options;
     int m_notation = HexNotation;
     bool m_unloaded = false;
 };

@@ -233,13 +233,13 @@ void frmCopy::chkCopy_Click(int index)
 
 void frmCopy::optUseRGBValues_Click(int index)
 {
-    m_options.rgbMode = index + 1;
+    m_options.rgbMode = RgbMode(index + 1);
     SetPrecisionEnabled(index == 2);
 }
 
 void frmCopy::optIncludeTag_Click(int index)
 {
-    m_options.tagKind = index + 1;
+    m_options.tagKind = TagKind(index + 1);
     chkCopy[0]->setEnabled(index != 2);
 }
 

@@ -1,5 +1,7 @@
 #include "dialogs/numbertext.h"
 
+#include "core/colour.h"
+
 #include <cmath>
 #include <limits>
 
@@ -10,11 +12,8 @@ int ReadWholeNumber(const QString &text)
         ++at;
     const QString rest = text.mid(at);
     if (rest.startsWith(QLatin1String("&H"), Qt::CaseInsensitive)) {
-        const auto isHex = [](QChar c) {
-            return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-        };
         qsizetype end = 2;
-        while (end < rest.size() && isHex(rest[end]))
+        while (end < rest.size() && IsHexDigit(rest[end]))
             ++end;
         bool ok = false;
         const qulonglong value = rest.mid(2, end - 2).toULongLong(&ok, 16);

@@ -4,6 +4,7 @@
 
 #include <array>
 
+class ColourDisplay;
 class PictureBox;
 class QLabel;
 class QWidget;
@@ -18,6 +19,5 @@ struct FinderControls
     QWidget *imgLocator;
     QLabel *lblXCoord, *lblYCoord;
     std::array<QLabel *, 3> values, fractions, percents; // red, green, blue
-    PictureBox *picMain;
-    std::array<QLabel *, 2> lblHexName;
+    ColourDisplay *picMain;
 };

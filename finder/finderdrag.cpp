@@ -56,14 +56,13 @@ bool FinderDrag::Dragging() const
     return m_controls.imgLocator->isHidden();
 }
 
-void FinderDrag::MouseDown(int button, int, int, int)
+void FinderDrag::imgLocator_MouseDown(int button, int, int, int)
 {
     const bool pressedAgain = Dragging();
     // One question to the desktop at a time; its answer ends the pick.
     if (pressedAgain && !CurrentScreenSource().CanRead())
         return;
-    m_history.Apply(Record, *m_controls.picMain, *m_controls.lblHexName[0],
-                    *m_controls.lblHexName[1]);
+    m_history.Apply(Record, *m_controls.picMain);
     m_controls.imgLocator->hide();
     m_controls.picFinder->SetBackColour(FinderBackColour);
     emit StatusMessage(QString());
@@ -92,23 +91,25 @@ void FinderDrag::AskPortal()
             Take(colour);
             m_controls.lblXCoord->clear();
             m_controls.lblYCoord->clear();
-            CopyPickedColour(*m_controls.picMain, *m_controls.lblHexName[0], m_options, FinderCopy);
+            CopyPickedColour(*m_controls.picMain, m_options, FinderCopy);
             EndPortalPick(QString());
         });
-        connect(m_portal, &DesktopPortal::Ended, this, [this] { PortalGaveNothing(389); });
-        connect(m_portal, &DesktopPortal::Unavailable, this, [this] { PortalGaveNothing(390); });
+        connect(m_portal, &DesktopPortal::Ended, this,
+                [this] { PortalGaveNothing(NoColourPickedText); });
+        connect(m_portal, &DesktopPortal::Unavailable, this,
+                [this] { PortalGaveNothing(NoScreenPickerText); });
     }
     m_askedForScreenshot = true;
     m_portal->TakeScreenshot();
 }
 
 // A desktop that gives no screenshot may still pick a colour itself.
-void FinderDrag::PortalGaveNothing(int statusId)
+void FinderDrag::PortalGaveNothing(StringId status)
 {
     if (std::exchange(m_askedForScreenshot, false))
         m_portal->PickColour();
     else
-        EndPortalPick(LoadResString(statusId));
+        EndPortalPick(LoadResString(status));
 }
 
 void FinderDrag::EndPortalPick(const QString &status)
@@ -160,29 +161,32 @@ void FinderDrag::OverlayKeyDown(int key, int shift, FinderOverlay *overlay)
 void FinderDrag::EndOverlays(bool take, FinderOverlay *last)
 {
     const ColourValue colour = m_controls.picFinder->Point(647, 647);
+    // The other overlays go first: a desktop keeps the keys from a window that a full-screen one
+    // still covers.
     for (FinderOverlay *overlay : std::as_const(m_overlays)) {
         overlay->disconnect(this);
-        if (overlay == last)
-            overlay->Close(m_controls.picMain->window());
-        else
+        if (overlay != last) {
+            overlay->hide();
             overlay->deleteLater();
+        }
     }
+    last->Close(m_controls.picMain->window());
     m_overlays.clear();
     m_frozen.reset();
     QGuiApplication::restoreOverrideCursor();
     m_controls.picFinder->Cls();
     if (take) {
         Take(colour);
-        CopyPickedColour(*m_controls.picMain, *m_controls.lblHexName[0], m_options, FinderCopy);
+        CopyPickedColour(*m_controls.picMain, m_options, FinderCopy);
     } else {
-        ShowParts(ReadSwatchColour(*m_controls.picMain, 1));
+        ShowParts(ReadSwatchColour(*m_controls.picMain, TrueSwatch));
         m_controls.lblXCoord->clear();
         m_controls.lblYCoord->clear();
     }
     m_controls.imgLocator->show();
 }
 
-void FinderDrag::MouseMove(int button, int, int, int)
+void FinderDrag::imgLocator_MouseMove(int button, int, int, int)
 {
     m_buttons = button;
     if (!Dragging() || !CurrentScreenSource().CanRead() || button != Qt::LeftButton)
@@ -224,16 +228,15 @@ void FinderDrag::ShowParts(ColourValue colour)
 
 void FinderDrag::Take(ColourValue colour)
 {
-    SetCurrentColour(*m_controls.picMain, *m_controls.lblHexName[0], *m_controls.lblHexName[1],
-                     colour, 0, 0);
+    SetCurrentColour(*m_controls.picMain, colour);
 }
 
-void FinderDrag::MouseUp(int, int, int, int)
+void FinderDrag::imgLocator_MouseUp(int, int, int, int)
 {
     // The end of a desktop's pick is its answer, not the release of the button.
     if (!Dragging() || !CurrentScreenSource().CanRead())
         return;
-    CopyPickedColour(*m_controls.picMain, *m_controls.lblHexName[0], m_options, FinderCopy);
+    CopyPickedColour(*m_controls.picMain, m_options, FinderCopy);
     m_controls.picFinder->Cls();
     m_controls.picFinder->SetBackColour(FinderBackColour);
     m_controls.imgLocator->show();
@@ -243,13 +246,13 @@ void FinderDrag::MouseUp(int, int, int, int)
     m_buttons = 0;
 }
 
-bool FinderDrag::KeyDown(int key, int shift)
+bool FinderDrag::picFinder_KeyDown(int key, int shift)
 {
     ScreenSource &source = CurrentScreenSource();
     const QPoint step = ArrowStep(key, shift);
     if (!Dragging() || !source.CanRead() || m_buttons != Qt::LeftButton || step.isNull())
         return false;
     source.SetCursorPos(source.CursorPos() + step);
-    MouseMove(Qt::LeftButton, shift, 0, 0);
+    imgLocator_MouseMove(Qt::LeftButton, shift, 0, 0);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "core/colour.h"
 #include "finder/findercontrols.h"
+#include "settings/strings.h"
 
 #include <QObject>
 #include <array>
@@ -30,12 +31,12 @@ public:
 
     // Button is a bit set (1 left, 2 right, 4 middle), Shift too (1 Shift, 2 Ctrl, 4 Alt); X and
     // Y are twips from the icon's top-left, which the finder has no use for.
-    void MouseDown(int button, int shift, int x, int y);
-    void MouseMove(int button, int shift, int x, int y);
-    void MouseUp(int button, int shift, int x, int y);
+    void imgLocator_MouseDown(int button, int shift, int x, int y);
+    void imgLocator_MouseMove(int button, int shift, int x, int y);
+    void imgLocator_MouseUp(int button, int shift, int x, int y);
     // While the left button alone holds a drag, an arrow key moves the pointer by one device pixel
     // (ten with Shift) and samples there. Returns whether the key was taken.
-    bool KeyDown(int key, int shift);
+    bool picFinder_KeyDown(int key, int shift);
 
     [[nodiscard]] bool Dragging() const;
     // Goes on with a pick over a picture of the screens, as the desktop gave it.
@@ -60,9 +61,9 @@ private:
     // Ends a pick over the screenshot, taking the colour at the hot spot or none; the overlay
     // last used gives the keys back to the main window.
     void EndOverlays(bool take, FinderOverlay *last);
-    // The desktop answered without a screenshot or a colour; statusId says why where nothing
-    // more can be asked.
-    void PortalGaveNothing(int statusId);
+    // The desktop answered without a screenshot or a colour; status says why where nothing more
+    // can be asked.
+    void PortalGaveNothing(StringId status);
     // Ends a pick of the desktop's, the icon back; a status text says why where it took no colour.
     void EndPortalPick(const QString &status);
 

@@ -42,9 +42,10 @@ void CheckSingleBox(int notation, const QString &typed)
         break;
     }
     case NameNotation: {
-        const int index = ColourNameIndex(typed.toLower());
-        Require(index == FindColourName(typed).value_or(-1), "a typed name is found in any case");
-        Require(index < 0 || HexColour(ColourNameEntry(index).valueText), "a name has a colour");
+        const std::optional<int> index = FindColourName(typed);
+        Require(!index || ColourNameEntry(*index).name == typed.toLower(),
+                "a typed name is found in any case");
+        Require(!index || HexColour(ColourNameEntry(*index).valueText), "a name has a colour");
         break;
     }
     }

@@ -36,7 +36,7 @@ void DrawCustomPalette(PictureBox &picPalette, int columnStep, int rowStep)
 
 } // namespace
 
-void DrawPalette(PictureBox &picPalette, int kind)
+void DrawPalette(PictureBox &picPalette, PaletteKind kind)
 {
     int width = PixelsToTwips(picPalette.width()) - Margin;
     const int height = PixelsToTwips(picPalette.height()) - Margin;

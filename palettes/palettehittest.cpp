@@ -33,7 +33,7 @@ QPoint BoxTwips(const PictureBox &picPalette)
 
 } // namespace
 
-int PaletteHitTest(int kind, const PictureBox &picPalette, QPoint at)
+int PaletteHitTest(PaletteKind kind, const PictureBox &picPalette, QPoint at)
 {
     const QPoint box = BoxTwips(picPalette);
     const int x = at.x(), y = at.y();
@@ -52,18 +52,19 @@ int PaletteHitTest(int kind, const PictureBox &picPalette, QPoint at)
         if (x < 0 || y < 0 || x > box.x() - 100 || y > box.y() - 100)
             return -1;
         return 8 * (x / 397) + y / 181;
+    default:
+        return -1;
     }
-    return -1;
 }
 
-QPoint CellStart(int kind, int column, int row)
+QPoint CellStart(PaletteKind kind, int column, int row)
 {
     const HitGrid &grid = kind == NamesPalette ? NamesGrid : SystemGrid;
     return QPoint(FirstPixelFrom(column * grid.columnStep - grid.columnOffset),
                   FirstPixelFrom(row * grid.rowStep - grid.rowOffset));
 }
 
-bool PointerInSwatch(const PictureBox &picPalette, int kind, QPoint at)
+bool PointerInSwatch(const PictureBox &picPalette, PaletteKind kind, QPoint at)
 {
     if (kind != CustomPalette)
         return false;
@@ -71,7 +72,7 @@ bool PointerInSwatch(const PictureBox &picPalette, int kind, QPoint at)
     return r.left < at.x() && at.x() < r.right && r.top < at.y() && at.y() < r.bottom;
 }
 
-bool SwatchIsSaved(int kind, int index, const PictureBox &picPalette)
+bool SwatchIsSaved(PaletteKind kind, int index, const PictureBox &picPalette)
 {
     if (kind != CustomPalette || index < 0)
         return false;

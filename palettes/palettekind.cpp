@@ -2,7 +2,7 @@
 
 #include "core/colournames.h"
 
-PaletteGrid GridOf(int kind)
+PaletteGrid GridOf(PaletteKind kind)
 {
     switch (kind) {
     case SafePalette:
@@ -15,8 +15,9 @@ PaletteGrid GridOf(int kind)
         return {7, 4};
     case CustomPalette:
         return {8, 8};
+    default:
+        return {};
     }
-    return {};
 }
 
 namespace {
@@ -73,7 +74,7 @@ QList<ColourValue> SystemColours()
 
 } // namespace
 
-QList<ColourValue> PaletteCellColours(int kind)
+QList<ColourValue> PaletteCellColours(PaletteKind kind)
 {
     switch (kind) {
     case SafePalette:
@@ -84,8 +85,9 @@ QList<ColourValue> PaletteCellColours(int kind)
         return NamedColours();
     case SystemPalette:
         return SystemColours();
+    default:
+        return {};
     }
-    return {};
 }
 
 CellRectangle CellRect(int index)

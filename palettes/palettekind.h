@@ -1,28 +1,11 @@
 #pragma once
 
 #include "core/colour.h"
+#include "core/palettekind.h"
 
 #include <QList>
 
-// The five palettes, numbered as their items in the View menu.
-enum PaletteKind {
-    SafePalette = 10,
-    GreyPalette = 20,
-    NamesPalette = 30,
-    SystemPalette = 40,
-    CustomPalette = 50,
-};
-
-[[nodiscard]] constexpr bool IsPaletteKind(int kind)
-{
-    return kind >= SafePalette && kind <= CustomPalette && kind % 10 == 0;
-}
-
-// The palette after kind in the cycle 10, 20, 30, 40, 50, 10.
-[[nodiscard]] constexpr int NextPalette(int kind)
-{
-    return kind == CustomPalette ? SafePalette : kind + 10;
-}
+// The cells of each palette kind: their grid, their colours, and the places of the custom swatches.
 
 // The grid of a palette, columns by rows; none for anything but the five kinds.
 struct PaletteGrid
@@ -30,11 +13,11 @@ struct PaletteGrid
     int columns = 0;
     int rows = 0;
 };
-[[nodiscard]] PaletteGrid GridOf(int kind);
+[[nodiscard]] PaletteGrid GridOf(PaletteKind kind);
 
 // The colours of a palette's cells in drawing order, column by column and top to bottom in each.
 // The system palette's cells are system colour references; the custom palette has no fixed cells.
-[[nodiscard]] QList<ColourValue> PaletteCellColours(int kind);
+[[nodiscard]] QList<ColourValue> PaletteCellColours(PaletteKind kind);
 
 // A custom swatch's place in its 8 x 8 grid: swatches run down each column of 8 in turn.
 struct GridCell

@@ -13,7 +13,6 @@
 #include "settings/strings.h"
 
 #include <QCursor>
-#include <QLabel>
 #include <QPixmap>
 #include <utility>
 
@@ -44,12 +43,11 @@ const QCursor &PaletteCursor(int id)
     return cursors[qBound(0, id - 104, 7)];
 }
 
-PalettePointer::PalettePointer(PictureBox &picPalette, PictureBox &picMain,
-                               std::array<QLabel *, 2> lblHexName, SwatchHistory &history,
-                               const CopyOptions &options, const int &currentPalette,
-                               QObject *parent)
-    : QObject(parent), m_picPalette(picPalette), m_picMain(picMain), m_lblHexName(lblHexName),
-      m_history(history), m_options(options), m_currentPalette(currentPalette)
+PalettePointer::PalettePointer(PictureBox &picPalette, ColourDisplay &picMain,
+                               SwatchHistory &history, const CopyOptions &options,
+                               const PaletteKind &currentPalette, QObject *parent)
+    : QObject(parent), m_picPalette(picPalette), m_picMain(picMain), m_history(history),
+      m_options(options), m_currentPalette(currentPalette)
 {}
 
 QString PalettePointer::RgbStatusText(QPoint at) const
@@ -69,15 +67,15 @@ void PalettePointer::Animate(bool filling)
 }
 
 // One pick: the colour that was current goes to the undo history, the one shown at the pointer
-// becomes current, and with instant copy on it goes to the clipboard.
-void PalettePointer::Pick(QPoint at, int kind, int index, int source)
+// becomes current (named by its entry index in the names and system palettes), and with instant
+// copy on it goes to the clipboard.
+void PalettePointer::Pick(QPoint at, int index)
 {
-    m_history.Apply(Record, m_picMain, *m_lblHexName[0], *m_lblHexName[1]);
+    m_history.Apply(Record, m_picMain);
     Animate(true);
-    SetCurrentColour(m_picMain, *m_lblHexName[0], *m_lblHexName[1],
-                     m_picPalette.Point(at.x(), at.y()), kind, index);
+    SetCurrentColour(m_picMain, m_picPalette.Point(at.x(), at.y()), m_currentPalette, index);
     emit StatusMessage(RgbStatusText(at));
-    CopyPickedColour(m_picMain, *m_lblHexName[0], m_options, source);
+    CopyPickedColour(m_picMain, m_options, PaletteCopySource(m_currentPalette));
 }
 
 void PalettePointer::CancelDrag()
@@ -108,20 +106,19 @@ void PalettePointer::picPalette_MouseDown(int button, int, int, int)
         // Only the colour of a saved swatch is taken, and the swatch may then be dragged.
         if (m_pressedInSwatch && saved) {
             m_dragSourceSwatch = index;
-            Pick(at, CustomPalette, 0, CustomPaletteCopy);
+            Pick(at, 0);
         }
         return;
     case NamesPalette:
     case SystemPalette:
         // Below the grid nothing is picked, but the colour there is still told.
         if (at.y() < GridBottom)
-            Pick(at, m_currentPalette, PaletteHitTest(m_currentPalette, m_picPalette, at),
-                 m_currentPalette / 10);
+            Pick(at, PaletteHitTest(m_currentPalette, m_picPalette, at));
         else
             emit StatusMessage(RgbStatusText(at));
         break;
     default:
-        Pick(at, 0, 0, m_currentPalette / 10);
+        Pick(at, 0);
         break;
     }
 }
@@ -179,13 +176,13 @@ void PalettePointer::picPalette_MouseUp(int button, int, int, int)
         return;
     if (m_currentPalette != CustomPalette) {
         Animate(false);
-        CopyPickedColour(m_picMain, *m_lblHexName[0], m_options, m_currentPalette / 10);
+        CopyPickedColour(m_picMain, m_options, PaletteCopySource(m_currentPalette));
         return;
     }
     if (m_colourDrag) {
         // The swatch moves: off the grid it is gone, onto another it takes that one's place.
         m_colourDrag = false;
-        const ColourValue colour = ReadSwatchColour(m_picMain, 1);
+        const ColourValue colour = ReadSwatchColour(m_picMain, TrueSwatch);
         FillCell(index, colour);
         DeleteValue(Schema::Swatch(m_dragSourceSwatch));
         if (index >= 0)
@@ -193,7 +190,7 @@ void PalettePointer::picPalette_MouseUp(int button, int, int, int)
         m_picPalette.setCursor(PaletteCursor(104));
     } else if (m_pressedInSwatch && saved) {
         Animate(false);
-        CopyPickedColour(m_picMain, *m_lblHexName[0], m_options, CustomPaletteCopy);
+        CopyPickedColour(m_picMain, m_options, CustomPaletteCopy);
     }
     DrawPalette(m_picPalette, CustomPalette);
 }
@@ -201,7 +198,7 @@ void PalettePointer::picPalette_MouseUp(int button, int, int, int)
 void PalettePointer::picMain_MouseDown(int, int, int, int y)
 {
     m_cancelled = false;
-    m_swatchPart = y <= TrueColourHalf ? 1 : 2;
+    m_swatchPart = y <= TrueColourHalf ? TrueSwatch : SafeSwatch;
 }
 
 void PalettePointer::picMain_MouseMove(int button, int, int, int)
@@ -232,6 +229,7 @@ void PalettePointer::picMain_MouseUp(int button, int, int, int)
     FillCell(index, colour);
     // A swatch that could not be stored leaves the store's word on it in the status bar.
     if (index >= 0 && SaveValue(Schema::Swatch(index), colour))
-        emit StatusMessage(LoadResString(350) + QLatin1Char(' ') + QString::number(index + 1));
+        emit StatusMessage(LoadResString(SavedInSwatchText) + QLatin1Char(' ') +
+                           QString::number(index + 1));
     DrawPalette(m_picPalette, CustomPalette);
 }

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "core/colour.h"
+#include "core/currentcolour.h"
 
 #include <QObject>
 #include <QPoint>
-#include <array>
 
 class PictureBox;
 class QCursor;
-class QLabel;
 class SwatchHistory;
 struct CopyOptions;
 
@@ -27,9 +26,8 @@ class PalettePointer : public QObject
     Q_OBJECT
 
 public:
-    PalettePointer(PictureBox &picPalette, PictureBox &picMain, std::array<QLabel *, 2> lblHexName,
-                   SwatchHistory &history, const CopyOptions &options, const int &currentPalette,
-                   QObject *parent);
+    PalettePointer(PictureBox &picPalette, ColourDisplay &picMain, SwatchHistory &history,
+                   const CopyOptions &options, const PaletteKind &currentPalette, QObject *parent);
 
     void picPalette_MouseDown(int button, int shift, int x, int y);
     void picPalette_MouseMove(int button, int shift, int x, int y);
@@ -50,22 +48,21 @@ signals:
     void StatusMessage(const QString &text);
 
 private:
-    void Pick(QPoint at, int kind, int index, int source);
+    void Pick(QPoint at, int index);
     void Animate(bool filling);
     void MarkTarget(int index);
     void FillCell(int index, ColourValue colour);
     [[nodiscard]] QString RgbStatusText(QPoint at) const;
 
     PictureBox &m_picPalette;
-    PictureBox &m_picMain;
-    std::array<QLabel *, 2> m_lblHexName;
+    ColourDisplay &m_picMain;
     SwatchHistory &m_history;
     const CopyOptions &m_options;
-    const int &m_currentPalette;
+    const PaletteKind &m_currentPalette;
 
     bool m_colourDrag = false;
     bool m_cancelled = false;
     bool m_pressedInSwatch = false;
-    int m_dragSourceSwatch = -1; // none
-    int m_swatchPart = 0;        // 1 the true colour's half of the display, 2 the safe colour's
+    int m_dragSourceSwatch = -1;      // none
+    Swatch m_swatchPart = TrueSwatch; // the half of the display a drag of it began on
 };

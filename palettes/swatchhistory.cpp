@@ -10,11 +10,11 @@ int SwatchHistory::StackDepth(const Stack &stack)
     return depth;
 }
 
-void SwatchHistory::Apply(HistoryAction action, PictureBox &picMain, QLabel &upper, QLabel &lower)
+void SwatchHistory::Apply(HistoryAction action, ColourDisplay &picMain)
 {
     const int u = StackDepth(m_undoStack);
     const int r = StackDepth(m_redoStack);
-    const ColourValue current = ReadSwatchColour(picMain, 1);
+    const ColourValue current = ReadSwatchColour(picMain, TrueSwatch);
     // Going back or forward from a full opposite stack shows the colour but moves nothing: the
     // full stack cannot take the current colour, so the shown one must stay where it is too.
     switch (action) {
@@ -27,7 +27,7 @@ void SwatchHistory::Apply(HistoryAction action, PictureBox &picMain, QLabel &upp
             break;
         if (r < StackLimit)
             m_redoStack[r] = current;
-        SetCurrentColour(picMain, upper, lower, *m_undoStack[u - 1], 0, 0);
+        SetCurrentColour(picMain, *m_undoStack[u - 1]);
         if (r < StackLimit)
             m_undoStack[u - 1].reset();
         break;
@@ -36,7 +36,7 @@ void SwatchHistory::Apply(HistoryAction action, PictureBox &picMain, QLabel &upp
             break;
         if (u < StackLimit)
             m_undoStack[u] = current;
-        SetCurrentColour(picMain, upper, lower, *m_redoStack[r - 1], 0, 0);
+        SetCurrentColour(picMain, *m_redoStack[r - 1]);
         if (u < StackLimit)
             m_redoStack[r - 1].reset();
         break;

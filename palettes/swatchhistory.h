@@ -6,8 +6,7 @@
 #include <array>
 #include <optional>
 
-class PictureBox;
-class QLabel;
+class ColourDisplay;
 
 enum HistoryAction { Undo = 1, Redo = 2, Record = 3 };
 
@@ -20,7 +19,7 @@ class SwatchHistory : public QObject
 public:
     // Records the current colour, or brings back the colour before the current one (undo) or
     // after it (redo). Then tells whether undo and redo have anything to bring back.
-    void Apply(HistoryAction action, PictureBox &picMain, QLabel &upper, QLabel &lower);
+    void Apply(HistoryAction action, ColourDisplay &picMain);
 
 signals:
     void EnabledChanged(bool undoEnabled, bool redoEnabled);

@@ -37,7 +37,8 @@ void PlaceOldCustomColours(PictureBox &picPalette)
 
 } // namespace
 
-bool ImportSettings(ProgramSettings &settings, const ImportControls &controls, QWidget *parent)
+bool ImportSettings(ProgramSettings &settings, ColourDisplay &picMain, PictureBox &picPalette,
+                    QWidget *parent)
 {
     if (!CurrentPrompts().Confirm(parent, QStringLiteral("Confirm Import"),
                                   QStringLiteral("Proceed with importing Pigmenta v.1\r\n"
@@ -45,7 +46,7 @@ bool ImportSettings(ProgramSettings &settings, const ImportControls &controls, Q
         return false;
     settings.alwaysOnTop = GetValue(Schema::OldAlwaysOnTop, settings.alwaysOnTop ? -1 : 0).toInt();
     settings.showSplash = GetValue(Schema::OldShowSplash, settings.showSplash ? -1 : 0).toInt();
-    PlaceOldCustomColours(controls.picPalette);
+    PlaceOldCustomColours(picPalette);
 
     const int copyAs = GetValue(Schema::OldCopyAs).toInt();
     CopyOptions &options = settings.copyOptions;
@@ -58,9 +59,8 @@ bool ImportSettings(ProgramSettings &settings, const ImportControls &controls, Q
     if (copyAs & OldInstantCopy)
         options.copyFlags |= InstantCopy;
 
-    const ColourValue current = ReadSwatchColour(controls.picMain, 1);
-    SetCurrentColour(controls.picMain, controls.upper, controls.lower,
-                     GetValue(Schema::OldColour, current).toInt(), 0, 0);
-    CopyPickedColour(controls.picMain, controls.upper, options, ImportCopy);
+    const ColourValue current = ReadSwatchColour(picMain, TrueSwatch);
+    SetCurrentColour(picMain, GetValue(Schema::OldColour, current).toInt());
+    CopyPickedColour(picMain, options, ImportCopy);
     return true;
 }

@@ -46,7 +46,7 @@ const SettingsValue ColourType = Number(SettingsKey, 299, 1);
 const SettingsValue CopyTab = Number(SettingsKey, 324, 1);
 const SettingsValue FontName = Text(SettingsKey, 323, QStringLiteral("Times New Roman"));
 const SettingsValue HeadingText = Text(SettingsKey, 313, QStringLiteral("Tarvo Pigmenta"));
-const SettingsValue LinkText = Text(SettingsKey, 314, LoadResString(112));
+const SettingsValue LinkText = Text(SettingsKey, 314, LoadResString(HomePageText));
 const SettingsValue FontText =
     Text(SettingsKey, 315,
          QStringLiteral("Tarvo Pigmenta Release 4, for easy HTML colour conversion from your "

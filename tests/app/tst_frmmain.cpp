@@ -1,5 +1,5 @@
 #include "app/frmmain.h"
-#include "core/picturebox.h"
+#include "core/currentcolour.h"
 #include "core/systemcolours.h"
 #include "settings/schema.h"
 #include "tests/freshsettings.h"
@@ -35,6 +35,7 @@ class tst_frmMain : public QObject
     ScriptedPrompts m_prompts;
 
     static QString Panel(const frmMain &w, int panel) { return w.stbPanel[panel]->text(); }
+    static QString Caption(const frmMain &w, int i) { return w.picMain->lblHexName[i]->text(); }
 
     // The palette item that carries the radio mark, 0 for none.
     static int MarkedPalette(const frmMain &window)
@@ -90,8 +91,7 @@ private slots:
         QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5 %6")
                      .arg(QString::number(MarkedPalette(window)), Panel(window, 2),
                           Panel(window, 3).isEmpty() ? "-" : Panel(window, 3),
-                          QString::number(onTop), window.lblHexName[0]->text(),
-                          window.lblHexName[1]->text()),
+                          QString::number(onTop), Caption(window, 0), Caption(window, 1)),
                  shown);
         QCOMPARE(window.mnuOptions[20]->isChecked(), Panel(window, 3) == "INST");
         QVERIFY(window.mnuOptions[50]->isChecked());
@@ -300,7 +300,7 @@ private slots:
         }
         // The switches as the menu and status panel 3 show them.
         QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
-                     .arg(window.lblHexName[0]->text(), QGuiApplication::clipboard()->text())
+                     .arg(Caption(window, 0), QGuiApplication::clipboard()->text())
                      .arg(window.mnuOptions[40]->isChecked())
                      .arg(window.mnuOptions[50]->isChecked())
                      .arg(window.Settings.copyOptions.copyFlags.toInt())

@@ -24,7 +24,7 @@ class tst_PalettePointer : public QObject
 
     QTemporaryDir m_dir;
 
-    static ColourValue Current(const frmMain &w) { return ReadSwatchColour(*w.picMain, 1); }
+    static auto Current(const frmMain &w) { return ReadSwatchColour(*w.picMain, TrueSwatch); }
     static QString Status(const frmMain &w) { return w.stbPanel[1]->text(); }
     static ColourValue Stored(int swatch) { return GetValue(Schema::Swatch(swatch), -1).toInt(); }
     static ColourValue System(int reference) { return ColourOf(ResolveColour(reference)); }
@@ -116,7 +116,7 @@ private slots:
         QSignalSpy copy(QGuiApplication::clipboard(), &QClipboard::dataChanged);
         w->StatusMessage("before");
         At(*w, at, Press);
-        QCOMPARE(w->lblHexName[0]->text(), caption);
+        QCOMPARE(w->picMain->lblHexName[0]->text(), caption);
         QCOMPARE(Current(*w), taken);
         const QString told = copies == 2 ? Rgb(taken) : Rgb(System(0x8000000F));
         QCOMPARE(Status(*w), copies == 0 ? QStringLiteral("before") : told);
@@ -259,7 +259,7 @@ private slots:
         QMouseEvent release(QEvent::MouseButtonRelease, at, global, pressed, {}, Qt::NoModifier);
         QCoreApplication::sendEvent(w->picPalette, &press);
         QCoreApplication::sendEvent(w->picPalette, &release);
-        QTEST(w->lblHexName[0]->text(), "caption");
+        QTEST(w->picMain->lblHexName[0]->text(), "caption");
         QTEST(Current(*w), "taken");
     }
 };

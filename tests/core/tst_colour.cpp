@@ -96,7 +96,7 @@ private slots:
         QFETCH(int, mode);
         QFETCH(int, precision);
         QFETCH(QString, text);
-        QCOMPARE(RgbText(colour, mode, precision), text);
+        QCOMPARE(RgbText(colour, RgbMode(mode), precision), text);
     }
 
     // The level follows the high hex digit alone: 0x4F goes to 0x33 although 0x66 is nearer.

@@ -16,26 +16,26 @@ private slots:
     {
         QTest::addColumn<CopyOptions>("options");
         QTest::addColumn<ColourValue>("colour");
-        QTest::addColumn<int>("source");
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<CopySource>("source");
+        QTest::addColumn<CopyKind>("kind");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("text");
 
         const int Q = Quotes, L = Lowercase, P = PoundSign, R = UseRgb, T = IncludeTag,
                   A = AvailableNames;
         // A colour the finder took, FF6600 unless the row gives another.
-        auto row = [](const char *name, int flags, int tag, int index, const char *text,
-                      int mode = EightBit, int precision = 3,
+        auto row = [](const char *name, int flags, TagKind tag, int index, const char *text,
+                      RgbMode mode = EightBit, int precision = 3,
                       ColourValue colour = RgbColour(255, 102, 0)) {
             const CopyOptions options{
                 CopyFlags::fromInt(flags), mode, precision, tag, index, index};
-            QTest::newRow(name) << options << colour << int(FinderCopy) << 0 << QString()
+            QTest::newRow(name) << options << colour << FinderCopy << TrueColourKind << QString()
                                 << QString(text);
         };
         // A colour from a source with a name shown, tomato unless the row gives another.
-        auto named = [](const char *name, int flags, int source, const char *caption,
+        auto named = [](const char *name, int flags, CopySource source, const char *caption,
                         const char *text, ColourValue colour = RgbColour(255, 99, 71),
-                        int kind = 0) {
+                        CopyKind kind = TrueColourKind) {
             const CopyOptions options{CopyFlags::fromInt(flags), EightBit, 3, Html, 1, 1};
             QTest::newRow(name) << options << colour << source << kind << QString(caption)
                                 << QString(text);
@@ -52,9 +52,9 @@ private slots:
         row("html percent", Q | L | R | T, Html, 1, "color=\"rgb(100%, 40%, 0%)\"", Percent);
         row("float p2 quoted", Q | L | R, Html, 1, "\"rgb 0.5 0.78 0.0\"", Float, 2,
             RgbColour(128, 200, 1));
-        row("tag kind out of range", Q | P | T, 4, 1, "\"#FF6600\"");
+        row("tag kind out of range", Q | P | T, TagKind(4), 1, "\"#FF6600\"");
 
-        const int names = NamesPaletteCopy;
+        const CopySource names = NamesPaletteCopy;
         named("name, html lower", Q | L | A | T, names, "tomato", "color=\"tomato\"");
         named("name, html upper", Q | A | T, names, "tomato", "COLOR=\"TOMATO\"");
         named("name wins over rgb", L | R | A, names, "tomato", "tomato");
@@ -71,8 +71,8 @@ private slots:
     {
         QFETCH(CopyOptions, options);
         QFETCH(ColourValue, colour);
-        QFETCH(int, source);
-        QFETCH(int, kind);
+        QFETCH(CopySource, source);
+        QFETCH(CopyKind, kind);
         QFETCH(QString, caption);
         QFETCH(QString, text);
         QCOMPARE(ComposeCopyText(colour, source, kind, options, caption), text);

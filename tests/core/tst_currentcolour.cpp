@@ -3,7 +3,6 @@
 #include "core/copyoptions.h"
 #include "core/copytext.h"
 #include "core/currentcolour.h"
-#include "core/picturebox.h"
 #include "core/systemcolours.h"
 #include "core/twips.h"
 
@@ -17,9 +16,9 @@ class tst_CurrentColour : public QObject
 {
     Q_OBJECT
 
-    PictureBox m_picMain;
-    QLabel *m_upper = new QLabel(&m_picMain);
-    QLabel *m_lower = new QLabel(&m_picMain);
+    ColourDisplay m_picMain;
+    QLabel *m_upper = m_picMain.lblHexName[0];
+    QLabel *m_lower = m_picMain.lblHexName[1];
 
     static int Name(const char *name) { return FindColourName(QLatin1String(name)).value(); }
 
@@ -120,12 +119,12 @@ private slots:
         QFETCH(ColourValue, upperTextColour);
         QFETCH(ColourValue, lowerTextColour);
         m_upper->move(0, 9);
-        SetCurrentColour(m_picMain, *m_upper, *m_lower, colour, kind, index);
+        SetCurrentColour(m_picMain, colour, PaletteKind(kind), index);
         QCOMPARE(m_upper->text(), upperText);
         QCOMPARE(m_lower->text(), HexText(safe));
-        QCOMPARE(ReadSwatchColour(m_picMain, 1), colour);
-        QCOMPARE(ReadSwatchColour(m_picMain, 2), safe);
-        QCOMPARE(ReadSwatchColour(m_picMain, 3), NoColour);
+        QCOMPARE(ReadSwatchColour(m_picMain, TrueSwatch), colour);
+        QCOMPARE(ReadSwatchColour(m_picMain, SafeSwatch), safe);
+        QCOMPARE(ReadSwatchColour(m_picMain, Swatch(3)), NoColour);
         QCOMPARE(TextColour(m_upper), upperTextColour);
         QCOMPARE(TextColour(m_lower), lowerTextColour);
         // Centred across again for its new width; its height place is kept.
@@ -141,19 +140,19 @@ private slots:
     void copies()
     {
         CopyOptions options{
-            Quotes | PoundSign | AvailableNames | InstantCopy, EightBit, 3, 1, 1, 1};
+            Quotes | PoundSign | AvailableNames | InstantCopy, EightBit, 3, Html, 1, 1};
         QClipboard *clipboard = QGuiApplication::clipboard();
-        SetCurrentColour(m_picMain, *m_upper, *m_lower, RgbColour(255, 99, 71), 30, Name("tomato"));
-        CopyPickedColour(m_picMain, *m_upper, options, NamesPaletteCopy);
+        SetCurrentColour(m_picMain, RgbColour(255, 99, 71), NamesPalette, Name("tomato"));
+        CopyPickedColour(m_picMain, options, NamesPaletteCopy);
         QCOMPARE(clipboard->text(), "\"TOMATO\"");
-        QCOMPARE(CopyTrueColour(m_picMain, *m_upper, options), "Copied true colour");
+        QCOMPARE(CopyTrueColour(m_picMain, options), "Copied true colour");
         QCOMPARE(clipboard->text(), "\"#FF6347\"");
-        QCOMPARE(CopySafeColour(m_picMain, *m_upper, options), "Copied safe colour");
+        QCOMPARE(CopySafeColour(m_picMain, options), "Copied safe colour");
         QCOMPARE(clipboard->text(), "\"#FF6633\"");
 
         options.copyFlags &= ~CopyFlags(InstantCopy);
         clipboard->setText(QStringLiteral("untouched"));
-        CopyPickedColour(m_picMain, *m_upper, options, NamesPaletteCopy);
+        CopyPickedColour(m_picMain, options, NamesPaletteCopy);
         QCOMPARE(clipboard->text(), QStringLiteral("untouched"));
     }
 
@@ -161,8 +160,8 @@ private slots:
     // colour; the captions of stored colours are the main window's load test's.
     void storedColoursShownAsStored()
     {
-        ShowStoredColours(m_picMain, *m_upper, *m_lower, RgbColour(1, 2, 3), RgbColour(9, 9, 9));
-        CopySafeColour(m_picMain, *m_upper, CopyOptions{PoundSign});
+        ShowStoredColours(m_picMain, RgbColour(1, 2, 3), RgbColour(9, 9, 9));
+        CopySafeColour(m_picMain, CopyOptions{PoundSign});
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("#090909"));
     }
 };

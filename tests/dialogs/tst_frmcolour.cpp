@@ -1,6 +1,5 @@
 #include "core/copyoptions.h"
 #include "core/currentcolour.h"
-#include "core/picturebox.h"
 #include "dialogs/frmcolour.h"
 #include "palettes/swatchhistory.h"
 #include "settings/schema.h"
@@ -23,8 +22,7 @@ class tst_frmColour : public QObject
 
     QTemporaryDir m_dir;
     ScriptedPrompts m_prompts;
-    PictureBox m_picMain;
-    QLabel m_upper{&m_picMain}, m_lower{&m_picMain};
+    ColourDisplay m_picMain;
     SwatchHistory m_history;
     CopyOptions m_options;
 
@@ -54,9 +52,9 @@ private slots:
         UseFreshSettings(m_dir.filePath("registry.reg"));
         m_prompts = {};
         SetPrompts(&m_prompts);
-        m_options = {CopyFlags(75), 1, 3, 1, 1, 1}; // instant copy on, 3 decimals
+        m_options = {CopyFlags(75), EightBit, 3, Html, 1, 1}; // instant copy on, 3 decimals
         m_picMain.resize(182, 74);
-        SetCurrentColour(m_picMain, m_upper, m_lower, RgbColour(1, 2, 3), 0, 0);
+        SetCurrentColour(m_picMain, RgbColour(1, 2, 3));
         QGuiApplication::clipboard()->setText("untouched");
     }
 
@@ -107,7 +105,7 @@ private slots:
         QFETCH(int, beeps);
         QFETCH(QString, state);
         SaveValue(Schema::ColourType, notation);
-        frmColour w({m_picMain, m_upper, m_lower, m_history, m_options}, false, nullptr);
+        frmColour w(m_picMain, m_history, m_options, false, nullptr);
         w.setAttribute(Qt::WA_DeleteOnClose, false);
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -120,15 +118,15 @@ private slots:
         const QString warning = m_prompts.warnings.isEmpty() ? "" : " !" + m_prompts.warnings[0];
         QCOMPARE(w.isVisible()
                      ? shown.join('|') + " @" + QApplication::focusWidget()->objectName() + warning
-                     : m_upper.text(),
+                     : m_picMain.lblHexName[0]->text(),
                  state);
         QCOMPARE(m_prompts.beeps, beeps);
         QCOMPARE(GetValue(Schema::ColourType).toInt(), w.isVisible() ? int(HexNotation) : notation);
-        const bool changed = ReadSwatchColour(m_picMain, 1) != RgbColour(1, 2, 3);
+        const bool changed = ReadSwatchColour(m_picMain, TrueSwatch) != RgbColour(1, 2, 3);
         QCOMPARE(QGuiApplication::clipboard()->text() == "untouched",
                  !changed && !keys.contains("Ctrl+V"));
-        m_history.Apply(Undo, m_picMain, m_upper, m_lower);
-        QCOMPARE(ReadSwatchColour(m_picMain, 1), RgbColour(1, 2, 3));
+        m_history.Apply(Undo, m_picMain);
+        QCOMPARE(ReadSwatchColour(m_picMain, TrueSwatch), RgbColour(1, 2, 3));
     }
 };
 

@@ -6,7 +6,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -77,7 +76,8 @@ private slots:
     {
         QFETCH(int, flags);
         QFETCH(QString, script);
-        m_options = {CopyFlags(flags), flags == 122 ? 3 : 1, 3, flags == 122 ? 3 : 1, 5, 6};
+        const int choice = flags == 122 ? 3 : 1;
+        m_options = {CopyFlags(flags), RgbMode(choice), 3, TagKind(choice), 5, 6};
         SaveValue(Schema::CopyTab, 9);
         auto w = Open();
         QCOMPARE(w->tbsMain->currentIndex(), 0);
@@ -98,7 +98,7 @@ private slots:
             page += c->inherits("QGroupBox") ? QChar(u' ') : c->isEnabled() ? mark : mark.toLower();
         }
         const CopyOptions &o = m_options;
-        for (int value : {int(o.copyFlags), o.rgbMode, o.tagKind, o.cssProperty,
+        for (int value : {int(o.copyFlags), int(o.rgbMode), int(o.tagKind), o.cssProperty,
                           GetValue(Schema::CopyTab).toInt()})
             page += u' ' + QString::number(value);
         QTEST(page.trimmed(), "page");
@@ -126,7 +126,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, steps);
         QFETCH(int, stored);
-        m_options = {CopyFlags(74 | UseRgb), 3, 3, 1, 1, 1};
+        m_options = {CopyFlags(74 | UseRgb), Float, 3, Html, 1, 1};
         auto w = Open();
         QCOMPARE(w->udnPrecision->pos(), w->txtPrecision->geometry().topRight() + QPoint(1, 0));
         QTest::mouseClick(w->txtPrecision, Qt::LeftButton);

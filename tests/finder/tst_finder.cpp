@@ -58,7 +58,7 @@ class tst_Finder : public QObject
         return texts;
     }
 
-    static ColourValue Current(const frmMain &w) { return ReadSwatchColour(*w.picMain, 1); }
+    static auto Current(const frmMain &w) { return ReadSwatchColour(*w.picMain, TrueSwatch); }
 
     static bool CursorIs(int id)
     {
@@ -162,7 +162,7 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor());
         if (!readouts.isEmpty())
             QCOMPARE(Readouts(w), readouts);
-        QCOMPARE(w.lblHexName[0]->text(), HexText(colour));
+        QCOMPARE(w.picMain->lblHexName[0]->text(), HexText(colour));
         QCOMPARE(Current(w), colour);
         QCOMPARE(QGuiApplication::clipboard()->text(), "\"#" + HexText(colour) + "\"");
     }

@@ -103,7 +103,7 @@ class tst_PortalPick : public QObject
     QProcess m_bus;
     FakePortal *m_portal = nullptr;
 
-    static ColourValue Current(const frmMain &w) { return ReadSwatchColour(*w.picMain, 1); }
+    static auto Current(const frmMain &w) { return ReadSwatchColour(*w.picMain, TrueSwatch); }
     static QList<QLabel *> Readouts(const frmMain &w)
     {
         return {w.lblXCoord,     w.lblYCoord,       w.lblRedVal,     w.lblGreenVal,

@@ -43,7 +43,7 @@ private slots:
             {20, 3209, 100, 0x563412},  {30, 113, 72, 0xF0F8FF},    {30, 113, 1377, 0x0000FF},
             {30, 3064, 72, 0x008080},   {30, 3064, 1377, 0x9ACD32}};
         for (const auto &[kind, x, y, rgb] : cells) {
-            DrawPalette(m_picPalette, kind);
+            DrawPalette(m_picPalette, PaletteKind(kind));
             QCOMPARE(m_picPalette.Point(x, y), RgbColour(rgb >> 16, (rgb >> 8) & 255, rgb & 255));
         }
     }
@@ -54,7 +54,7 @@ private slots:
     // (4 x 363 - 10) / t; the box is clear beyond.
     void hitTestedPixels_data()
     {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<PaletteKind>("kind");
         QTest::addColumn<QSize>("grid");
         // Twips to the pixel, the names grid's size and the system grid's.
         static constexpr int grids[][5] = {{15, 212, 97, 212, 97},
@@ -63,15 +63,15 @@ private slots:
                                            {8, 396, 181, 397, 181}};
         for (const auto &[twips, namesWidth, namesHeight, systemWidth, systemHeight] : grids) {
             if (twips == TwipsPerPixel()) {
-                QTest::addRow("names") << int(NamesPalette) << QSize(namesWidth, namesHeight);
-                QTest::addRow("system") << int(SystemPalette) << QSize(systemWidth, systemHeight);
+                QTest::addRow("names") << NamesPalette << QSize(namesWidth, namesHeight);
+                QTest::addRow("system") << SystemPalette << QSize(systemWidth, systemHeight);
             }
         }
-        QTest::addRow("any other kind only clears") << 35 << QSize();
+        QTest::addRow("any other kind only clears") << PaletteKind(35) << QSize();
     }
     void hitTestedPixels()
     {
-        QFETCH(int, kind);
+        QFETCH(PaletteKind, kind);
         QFETCH(QSize, grid);
         DrawPalette(m_picPalette, kind);
         const QList<ColourValue> cells = PaletteCellColours(kind);

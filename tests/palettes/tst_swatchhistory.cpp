@@ -1,5 +1,4 @@
 #include "core/currentcolour.h"
-#include "core/picturebox.h"
 #include "palettes/swatchhistory.h"
 
 #include <QLabel>
@@ -11,9 +10,7 @@ class tst_SwatchHistory : public QObject
 {
     Q_OBJECT
 
-    PictureBox m_picMain;
-    QLabel *m_upper = new QLabel(&m_picMain);
-    QLabel *m_lower = new QLabel(&m_picMain);
+    ColourDisplay m_picMain;
 
 private slots:
     void initTestCase() { m_picMain.resize(182, 74); }
@@ -46,19 +43,19 @@ private slots:
         QFETCH(QList<bool>, enabled);
         SwatchHistory history;
         QSignalSpy enabling(&history, &SwatchHistory::EnabledChanged);
-        SetCurrentColour(m_picMain, *m_upper, *m_lower, 0, 0, 0);
+        SetCurrentColour(m_picMain, 0);
         QList<ColourValue> seen;
         for (const QString &action : actions.split(' ')) {
             if (action == "u" || action == "r") {
-                history.Apply(action == "u" ? Undo : Redo, m_picMain, *m_upper, *m_lower);
-                seen << ReadSwatchColour(m_picMain, 1);
+                history.Apply(action == "u" ? Undo : Redo, m_picMain);
+                seen << ReadSwatchColour(m_picMain, TrueSwatch);
                 continue;
             }
             const bool recorded = !action.startsWith('=');
             if (recorded)
-                history.Apply(Record, m_picMain, *m_upper, *m_lower);
+                history.Apply(Record, m_picMain);
             const ColourValue colour = action.mid(recorded ? 0 : 1).toInt();
-            SetCurrentColour(m_picMain, *m_upper, *m_lower, colour, 0, 0);
+            SetCurrentColour(m_picMain, colour);
         }
         QCOMPARE(seen, shown);
         QCOMPARE(enabling.last(), (QList<QVariant>{enabled[0], enabled[1]}));
@@ -68,11 +65,11 @@ private slots:
     void namedColourComesBackAsHex()
     {
         SwatchHistory history;
-        SetCurrentColour(m_picMain, *m_upper, *m_lower, RgbColour(255, 99, 71), 30, 132);
-        history.Apply(Record, m_picMain, *m_upper, *m_lower);
-        SetCurrentColour(m_picMain, *m_upper, *m_lower, 5, 0, 0);
-        history.Apply(Undo, m_picMain, *m_upper, *m_lower);
-        QCOMPARE(m_upper->text(), QStringLiteral("FF6347"));
+        SetCurrentColour(m_picMain, RgbColour(255, 99, 71), NamesPalette, 132);
+        history.Apply(Record, m_picMain);
+        SetCurrentColour(m_picMain, 5);
+        history.Apply(Undo, m_picMain);
+        QCOMPARE(m_picMain.lblHexName[0]->text(), QStringLiteral("FF6347"));
     }
 };
 
