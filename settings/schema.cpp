@@ -80,6 +80,13 @@ SettingsValue OldCustomColour(int number)
 
 } // namespace Schema
 
+void CreateProgramKeys()
+{
+    for (const QString &key :
+         {Schema::ProgramKey, Schema::PositionKey, Schema::SettingsKey, Schema::ColoursKey})
+        CreateKey(key);
+}
+
 QVariant GetValue(const SettingsValue &value)
 {
     return GetValue(value, value.fallback);

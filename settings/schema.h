@@ -70,6 +70,9 @@ inline constexpr int OldCustomColourCount = 30;
 
 } // namespace Schema
 
+// Creates the program's four keys where they are missing, as every start does.
+void CreateProgramKeys();
+
 // The stored value, or the default when it is missing or of another type than the schema's; a
 // number stored as text that is wholly a whole number within 32 bits reads as that number.
 [[nodiscard]] QVariant GetValue(const SettingsValue &value);

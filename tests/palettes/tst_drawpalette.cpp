@@ -4,8 +4,8 @@
 #include "palettes/drawpalette.h"
 #include "palettes/palettehittest.h"
 #include "palettes/palettekind.h"
-#include "settings/backend_file.h"
 #include "settings/schema.h"
+#include "tests/freshsettings.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,8 +24,7 @@ class tst_DrawPalette : public QObject
 private slots:
     void initTestCase()
     {
-        SetSettingsBackend(std::make_unique<FileBackend>(m_dir.filePath("registry.reg")));
-        CreateKey(Schema::ColoursKey);
+        UseFreshSettings(m_dir.filePath("registry.reg"));
         m_picPalette.resize(TwipsToPixels(3255), TwipsToPixels(1530));
         m_picPalette.SetBackColour(Back);
     }

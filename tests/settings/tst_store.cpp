@@ -17,13 +17,6 @@ const QByteArray SettingsSection =
     "Windows Registry Editor Version 5.00\r\n\r\n"
     "[HKEY_LOCAL_MACHINE\\Software\\Tarvo\\Pigmenta R4\\Settings]\r\n";
 
-void CreateProgramKeys()
-{
-    for (const QString &key :
-         {Schema::ProgramKey, Schema::PositionKey, Schema::SettingsKey, Schema::ColoursKey})
-        CreateKey(key);
-}
-
 QByteArray Contents(const QString &fileName)
 {
     QFile file(fileName);
