@@ -1,12 +1,10 @@
 // The settings store and the copy text, each beside the floor it cannot beat on this machine:
 //   build/bench/bench_settings --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 
+#include "benchsettings.h"
 #include "core/copytext.h"
-#include "settings/backend_file.h"
-#include "settings/schema.h"
 
 #include <QSaveFile>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -17,24 +15,15 @@ namespace {
 
 // A settings file as a user has it after a while: every key, every setting and a full custom
 // palette.
-struct FullStore
+struct FullStore : BenchSettings
 {
-    QTemporaryDir dir;
-    QString file = dir.filePath(QStringLiteral("registry.reg"));
-
     FullStore()
     {
-        SetSettingsBackend(std::make_unique<FileBackend>(file));
-        for (const QString &key :
-             {Schema::ProgramKey, Schema::PositionKey, Schema::SettingsKey, Schema::ColoursKey})
-            CreateKey(key);
         for (const SettingsValue *value :
              {&Schema::Copy, &Schema::View, &Schema::Palette, &Schema::FontName, &Schema::FontText})
             SaveValue(*value, GetValue(*value));
-        for (int index = 0; index < Schema::SwatchCount; ++index)
-            SaveValue(Schema::Swatch(index), index * 0x040404);
+        StoreFullCustomPalette();
     }
-    ~FullStore() { SetSettingsBackend(nullptr); }
 };
 
 // One store for every benchmark and repetition, since each value stored is flushed to disk and
