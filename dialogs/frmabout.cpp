@@ -3,6 +3,7 @@
 #include "core/systemcolours.h"
 #include "core/twips.h"
 #include "dialogs/designface.h"
+#include "dialogs/version.h"
 #include "settings/strings.h"
 
 #include <QCursor>
@@ -72,7 +73,9 @@ QString frmAbout::VersionComment()
                              : kernel == QLatin1String("winnt")  ? QStringLiteral("Windows")
                              : kernel == QLatin1String("darwin") ? QStringLiteral("macOS")
                                                                  : kernel;
-    return QStringLiteral("v.4.2.2 for %1-bit %2").arg(QT_POINTER_SIZE * 8).arg(platform);
+    return QStringLiteral("v." PIGMENTA_VERSION " for %1-bit %2")
+        .arg(QT_POINTER_SIZE * 8)
+        .arg(platform);
 }
 
 void frmAbout::Form_Load()
