@@ -58,8 +58,8 @@ const SettingsValue BackgroundColour = Number(ColoursKey, 316, 0xFFFFFF);
 const SettingsValue FontColour = Number(ColoursKey, 317, 0);
 const SettingsValue HeadingColour = Number(ColoursKey, 321, 0);
 const SettingsValue ActiveLinkColour = Number(ColoursKey, 319, 0x0000FF);
-const SettingsValue LinkColour = Number(ColoursKey, 318, 0xFF0000);
-const SettingsValue HoverColour = Number(ColoursKey, 322, 0x009900);
+const SettingsValue LinkColour = Number(ColoursKey, 318, LinkBlue);
+const SettingsValue HoverColour = Number(ColoursKey, 322, HoverGreen);
 
 SettingsValue Swatch(int index)
 {

@@ -45,6 +45,11 @@ extern const SettingsValue HeadingText;
 extern const SettingsValue LinkText;
 extern const SettingsValue FontText;
 
+// A link's colour, blue, and its colour under the pointer, green, where no other is chosen: the
+// Preview's page starts with them, and the About window's link has them.
+inline constexpr int LinkBlue = 0xFF0000;
+inline constexpr int HoverGreen = 0x009900;
+
 extern const SettingsValue TrueColour;
 extern const SettingsValue SafeColour;
 extern const SettingsValue BackgroundColour;
