@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(m_picPalette.Point(2794, 1101), Shown(0x8000000F));   // CellRect (62)
         QCOMPARE(m_picPalette.Point(15, 920), RgbColour(255, 102, 0)); // CellRect (5)
         QCOMPARE(m_picPalette.Point(382, 1071), RgbColour(255, 102, 0));
-        QCOMPARE(m_picPalette.Point(0, 5 * 181), Shown(0x80000011));
+        QCOMPARE(m_picPalette.Point(0, 5 * SwatchCellHeight), Shown(0x80000011));
         QCOMPARE(m_picPalette.Point(2794, 1282), RgbColour(255, 0, 0)); // CellRect (63)
         const CellRectangle last = CellRect(63);
         QCOMPARE((QList<int>{last.top, last.left, last.bottom, last.right}),
