@@ -312,25 +312,40 @@ QString FileBackend::Change(const std::function<bool(RegFile &)> &edit)
         // A file the program would refuse to read back, for its size or anything else, is not
         // written, nor is a damaged file replaced before it is kept aside.
         const QByteArray bytes = m_file.Serialise();
+        RegFile written = RegFile::Parse(bytes);
         QString problem;
-        if (bytes.size() > MaxFileSize || RegFile::Parse(bytes).IsDamaged()) {
+        if (bytes.size() > MaxFileSize || written.IsDamaged()) {
             problem = LoadResString(380);
         } else if (m_file.IsDamaged() && m_heldFd >= 0 && !KeepDamagedFileAside()) {
             problem = LoadResString(384);
         } else {
+            // The commit flushes the new file to disk before it renames it over the old one; a
+            // flush of our own before it would cost a second one, as the disk is told to empty
+            // its cache at each.
             QSaveFile out(m_fileName);
             if (out.open(QIODevice::WriteOnly) && m_heldFd >= 0)
                 KeepOwnerAndMode(out.handle(), m_heldStat);
-            if (!out.isOpen() || out.write(bytes) != bytes.size() || !out.flush() ||
-                ::fsync(out.handle()) != 0) {
+            if (!out.isOpen() || out.write(bytes) != bytes.size() || !out.flush()) {
                 problem = LoadResString(382);
             } else if (!lock.IsStillHeld()) {
                 // The lock file was removed meanwhile, which let another writer in: the change
                 // is made again on what that writer left.
                 m_pending = pending;
                 continue;
-            } else if (!out.commit()) {
-                problem = LoadResString(382);
+            } else {
+                // The new file is what was just written: kept open, it needs only its identity
+                // taken once the rename has given it its last change time, not a second read.
+                const int fd = ::fcntl(out.handle(), F_DUPFD_CLOEXEC, 0);
+                const bool committed = out.commit();
+                struct stat now = {};
+                if (committed && fd >= 0 && ::fstat(fd, &now) == 0) {
+                    Replace(std::move(written), true, fd, now);
+                    return {};
+                }
+                if (fd >= 0)
+                    ::close(fd);
+                if (!committed)
+                    problem = LoadResString(382);
             }
         }
         // Whether the change landed or not, what is read next is what the file holds.
