@@ -309,6 +309,7 @@ QString FileBackend::Change(const std::function<bool(RegFile &)> &edit)
         }
         if (!edit(m_file) && !changed)
             return {};
+        m_bytes.reset(); // m_file no longer stands for them
         // A file the program would refuse to read back, for its size or anything else, is not
         // written, nor is a damaged file replaced before it is kept aside.
         const QByteArray bytes = m_file.Serialise();
@@ -340,6 +341,7 @@ QString FileBackend::Change(const std::function<bool(RegFile &)> &edit)
                 struct stat now = {};
                 if (committed && fd >= 0 && ::fstat(fd, &now) == 0) {
                     Replace(std::move(written), true, fd, now);
+                    m_bytes = bytes;
                     return {};
                 }
                 if (fd >= 0)
@@ -376,23 +378,36 @@ void FileBackend::Refresh(bool force)
         Replace(RegFile(), false, -1, now);
         return;
     }
+    // The bytes last read or written are not parsed again (a store write reads the file afresh
+    // each time): only the file held open changes.
+    if (bytes == m_bytes) {
+        Hold(fd, now);
+        return;
+    }
     // The limit holds for the file as it would be written back, where a text beyond ASCII takes
     // three to six bytes for each of its own: a file read can always be written again.
     RegFile file = RegFile::Parse(*bytes);
-    if (now.st_size > MaxFileSize || file.Serialise().size() > MaxFileSize)
-        file = RegFile::Damaged();
-    Replace(std::move(file), true, fd, now);
+    const bool fits = now.st_size <= MaxFileSize && file.Serialise().size() <= MaxFileSize;
+    Replace(fits ? std::move(file) : RegFile::Damaged(), true, fd, now);
+    if (fits)
+        m_bytes = std::move(bytes);
 }
 
 void FileBackend::Replace(RegFile file, bool readable, int heldFd, const struct stat &heldStat)
 {
-    if (m_heldFd >= 0)
-        ::close(m_heldFd);
     m_file = std::move(file);
+    m_bytes.reset();
     ++m_generation;
     m_readable = readable;
-    m_heldFd = heldFd;
-    m_heldStat = heldStat;
+    Hold(heldFd, heldStat);
+}
+
+void FileBackend::Hold(int fd, const struct stat &identity)
+{
+    if (m_heldFd >= 0)
+        ::close(m_heldFd);
+    m_heldFd = fd;
+    m_heldStat = identity;
 }
 
 void FileBackend::RemoveStrays() const
