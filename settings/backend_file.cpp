@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -416,15 +417,19 @@ void FileBackend::RemoveStrays() const
     // it beside, named after the file and six letters drawn from both cases; while the lock is
     // held, none is being written. A name a person gives a copy ("registry.reg.backup") is in one
     // case and stays.
+    // The names are matched here rather than by a name filter, which would build a pattern of
+    // its own at every save.
     static const QRegularExpression letters(
         QRegularExpression::anchoredPattern("(?=.*[a-z])(?=.*[A-Z])[A-Za-z]{6}"));
     const QFileInfo info(m_fileName);
-    QDir folder = info.absoluteDir();
-    for (const QString &name :
-         folder.entryList({info.fileName() + QStringLiteral(".??????")},
-                          QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive)) {
-        if (letters.match(QStringView(name).last(6)).hasMatch())
-            folder.remove(name);
+    const QString prefix = info.fileName() + u'.';
+    QDirIterator names(info.absolutePath(), QDir::Files | QDir::Hidden | QDir::System);
+    while (names.hasNext()) {
+        const QString path = names.next();
+        const QString name = names.fileName();
+        if (name.size() == prefix.size() + 6 && name.startsWith(prefix) &&
+            letters.match(QStringView(name).last(6)).hasMatch())
+            QFile::remove(path);
     }
 }
 
