@@ -292,7 +292,10 @@ size_t qHash(const CaselessName &name, size_t seed)
         char32_t ch = text[i].unicode();
         if (QChar::isHighSurrogate(ch) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ch = QChar::surrogateToUcs4(ch, text[++i].unicode());
-        hash = hash * 31 + QChar::toCaseFolded(ch);
+        // ASCII, as every name of the program's own is, folds without the table.
+        hash = hash * 31 + (ch >= 0x80               ? QChar::toCaseFolded(ch)
+                            : ch >= 'A' && ch <= 'Z' ? ch + ('a' - 'A')
+                                                     : ch);
     }
     return hash;
 }
