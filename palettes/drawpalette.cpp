@@ -27,10 +27,10 @@ void DrawCustomPalette(PictureBox &picPalette, int columnStep, int rowStep)
         const int x = cell.column * columnStep, y = cell.row * rowStep;
         picPalette.Box(x, y, x + columnStep, y + rowStep, GreyText, ButtonFace);
     }
+    const QList<int> swatches = GetSwatches(ButtonFace);
     for (int index = 0; index < Schema::SwatchCount; ++index) {
-        const ColourValue colour = GetValue(Schema::Swatch(index), ButtonFace).toInt();
         const CellRectangle inner = CellRect(index);
-        picPalette.FilledBox(inner.left, inner.top, inner.right, inner.bottom, colour);
+        picPalette.FilledBox(inner.left, inner.top, inner.right, inner.bottom, swatches[index]);
     }
 }
 

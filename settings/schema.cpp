@@ -19,6 +19,23 @@ SettingsValue Text(const QString &key, int nameId, QVariant fallback)
 constexpr int True = -1;
 constexpr int False = 0;
 
+// What was stored for value, as the schema types it, or fallback.
+QVariant Typed(const SettingsValue &value, const QVariant &stored, const QVariant &fallback)
+{
+    if (value.type == RegSz)
+        return stored.typeId() == QMetaType::QString ? stored : fallback;
+    if (stored.typeId() == QMetaType::Int)
+        return stored;
+    // A hand edit or another tool may store a number as text ("Copy"="79"). Text that is wholly a
+    // whole number within 32 bits is taken as that number rather than dropped for the default; the
+    // next write stores it as a number again.
+    static const QRegularExpression wholeNumber(QRegularExpression::anchoredPattern("-?[0-9]+"));
+    const QString text = stored.typeId() == QMetaType::QString ? stored.toString() : QString();
+    bool fits = false;
+    const int number = text.toInt(&fits);
+    return fits && wholeNumber.match(text).hasMatch() ? QVariant(number) : fallback;
+}
+
 } // namespace
 
 namespace Schema {
@@ -94,19 +111,19 @@ QVariant GetValue(const SettingsValue &value)
 
 QVariant GetValue(const SettingsValue &value, const QVariant &fallback)
 {
-    const QVariant stored = GetValue(value.key, value.name, QVariant());
-    if (value.type == RegSz)
-        return stored.typeId() == QMetaType::QString ? stored : fallback;
-    if (stored.typeId() == QMetaType::Int)
-        return stored;
-    // A hand edit or another tool may store a number as text ("Copy"="79"). Text that is wholly a
-    // whole number within 32 bits is taken as that number rather than dropped for the default; the
-    // next write stores it as a number again.
-    static const QRegularExpression wholeNumber(QRegularExpression::anchoredPattern("-?[0-9]+"));
-    const QString text = stored.typeId() == QMetaType::QString ? stored.toString() : QString();
-    bool fits = false;
-    const int number = text.toInt(&fits);
-    return fits && wholeNumber.match(text).hasMatch() ? QVariant(number) : fallback;
+    return Typed(value, GetValue(value.key, value.name, QVariant()), fallback);
+}
+
+QList<int> GetSwatches(int empty)
+{
+    QStringList names;
+    for (int index = 0; index < Schema::SwatchCount; ++index)
+        names.append(Schema::Swatch(index).name);
+    const QList<QVariant> stored = GetValues(Schema::ColoursKey, names);
+    QList<int> swatches;
+    for (int index = 0; index < Schema::SwatchCount; ++index)
+        swatches.append(Typed(Schema::Swatch(index), stored[index], empty).toInt());
+    return swatches;
 }
 
 bool SaveValue(const SettingsValue &value, const QVariant &data)

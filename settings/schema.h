@@ -82,6 +82,9 @@ void CreateProgramKeys();
 // number stored as text that is wholly a whole number within 32 bits reads as that number.
 [[nodiscard]] QVariant GetValue(const SettingsValue &value);
 [[nodiscard]] QVariant GetValue(const SettingsValue &value, const QVariant &fallback);
+// Every custom swatch as GetValue reads it, empty ones as empty, at one look at the store: drawing
+// the custom palette checks the settings file once, not once a swatch.
+[[nodiscard]] QList<int> GetSwatches(int empty);
 // Whether the value was stored or deleted (see the store's save problem handler).
 bool SaveValue(const SettingsValue &value, const QVariant &data);
 bool DeleteValue(const SettingsValue &value);
