@@ -20,6 +20,20 @@ constexpr ColourValue DarkGreys = 0x080808;
 constexpr int DarkLineOffset = 110;
 constexpr int DarkLineLength = 200;
 
+// Holds the box's repaint back while it lives, then asks for one: a palette is hundreds of boxes,
+// and a repaint asked for each costs more than all their filling.
+class OneRepaint
+{
+public:
+    explicit OneRepaint(PictureBox &box) : m_box(box) { m_box.setUpdatesEnabled(false); }
+    ~OneRepaint() { m_box.setUpdatesEnabled(true); }
+    OneRepaint(const OneRepaint &) = delete;
+    OneRepaint &operator=(const OneRepaint &) = delete;
+
+private:
+    PictureBox &m_box;
+};
+
 void DrawCustomPalette(PictureBox &picPalette, int columnStep, int rowStep)
 {
     for (int index = 0; index < Schema::SwatchCount; ++index) {
@@ -40,6 +54,7 @@ void DrawPalette(PictureBox &picPalette, int kind)
 {
     int width = PixelsToTwips(picPalette.width()) - Margin;
     const int height = PixelsToTwips(picPalette.height()) - Margin;
+    const OneRepaint repaint(picPalette);
     picPalette.Cls();
     picPalette.raise();
     const PaletteGrid grid = GridOf(kind);
