@@ -1,5 +1,5 @@
 // One movement of a swatch dragged over the full custom palette, under a private X server: the
-// pointer read, the hit tests, the palette redrawn from the store (64 reads) and the target
+// pointer read, the hit tests, the palette redrawn from the store (64 swatches) and the target
 // marked; the repaint excluded. Beside it, the redraw alone, and the floor of both: the palette
 // box cleared, one fill of the same picture with the same repaint asked for.
 //
