@@ -19,8 +19,9 @@ struct FullStore : BenchSettings
 {
     FullStore()
     {
-        for (const SettingsValue *value :
-             {&Schema::Copy, &Schema::View, &Schema::Palette, &Schema::FontName, &Schema::FontText})
+        const SettingsValue *const values[] = {&Schema::Copy, &Schema::View, &Schema::Palette,
+                                               &Schema::FontName, &Schema::FontText};
+        for (const SettingsValue *value : values)
             SaveValue(*value, GetValue(*value));
         StoreFullCustomPalette();
     }
