@@ -25,9 +25,7 @@ void Main()
     for (int size : {16, 32, 48})
         icon.addPixmap(QPixmap(QStringLiteral(":/pigmenta-%1.png").arg(size), "PNG"));
     QApplication::setWindowIcon(icon);
-    for (const QString &key :
-         {Schema::ProgramKey, Schema::PositionKey, Schema::SettingsKey, Schema::ColoursKey})
-        CreateKey(key);
+    CreateProgramKeys();
     auto *main = new frmMain;
     main->setAttribute(Qt::WA_DeleteOnClose);
     main->show();

@@ -5,23 +5,16 @@
 // against one 7 × 7 read of the still picture. Allocations are counted per step.
 //
 //   bench_finder --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
-#include "app/frmmain.h"
-#include "arguments.h"
+#include "benchwindow.h"
 #include "finder/finderdrag.h"
 #include "finder/finderoverlay.h"
 #include "finder/frozenscreen.h"
 #include "finder/screensource.h"
-#include "settings/backend_file.h"
-#include "settings/schema.h"
-#include "xserver.h"
 
-#include <QApplication>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <atomic>
-#include <benchmark/benchmark.h>
 #include <chrono>
 #include <vector>
 #include <xcb/xcb.h>
@@ -126,24 +119,9 @@ extern "C" void *malloc(size_t size)
 
 int main(int argc, char **argv)
 {
-    TakeBenchmarkArguments(argc, argv);
-    setenv("DISPLAY", StartXServer().c_str(), 1);
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
-    unsetenv("WAYLAND_DISPLAY");
-    QApplication app(argc, argv);
-    QTemporaryDir folder;
-    SetSettingsBackend(std::make_unique<FileBackend>(folder.filePath("registry.reg")));
-    for (const QString &key : {Schema::ProgramKey, Schema::SettingsKey, Schema::ColoursKey})
-        CreateKey(key);
-    SetScreenSource(DesktopScreenSource());
-    g_connection = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
-    g_root = xcb_setup_roots_iterator(xcb_get_setup(g_connection)).data->root;
-    frmMain window;
-    window.show();
-    QApplication::processEvents();
-    g_window = &window;
-
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWithMainWindow(argc, argv, g_window, [] {
+        SetScreenSource(DesktopScreenSource());
+        g_connection = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+        g_root = xcb_setup_roots_iterator(xcb_get_setup(g_connection)).data->root;
+    });
 }

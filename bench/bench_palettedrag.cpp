@@ -1,22 +1,15 @@
 // One movement of a swatch dragged over the full custom palette, under a private X server: the
-// pointer read, the hit tests, the palette redrawn from the store (64 reads) and the target
+// pointer read, the hit tests, the palette redrawn from the store (64 swatches) and the target
 // marked; the repaint excluded. Beside it, the redraw alone, and the floor of both: the palette
 // box cleared, one fill of the same picture with the same repaint asked for.
 //
 //   bench_palettedrag --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
-#include "app/frmmain.h"
-#include "arguments.h"
+#include "benchwindow.h"
 #include "core/picturebox.h"
 #include "palettes/drawpalette.h"
 #include "palettes/palettekind.h"
-#include "settings/backend_file.h"
-#include "settings/schema.h"
-#include "xserver.h"
 
-#include <QApplication>
 #include <QCursor>
-#include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -64,23 +57,8 @@ BENCHMARK(SwatchDrag_Floor)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    TakeBenchmarkArguments(argc, argv);
-    setenv("DISPLAY", StartXServer().c_str(), 1);
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
-    QApplication app(argc, argv);
-    QTemporaryDir folder;
-    SetSettingsBackend(std::make_unique<FileBackend>(folder.filePath("registry.reg")));
-    for (const QString &key : {Schema::ProgramKey, Schema::SettingsKey, Schema::ColoursKey})
-        CreateKey(key);
-    SaveValue(Schema::Palette, int(CustomPalette));
-    for (int index = 0; index < Schema::SwatchCount; ++index)
-        SaveValue(Schema::Swatch(index), index * 0x040404);
-    frmMain window;
-    window.show();
-    QApplication::processEvents();
-    g_window = &window;
-
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWithMainWindow(argc, argv, g_window, [] {
+        SaveValue(Schema::Palette, int(CustomPalette));
+        StoreFullCustomPalette();
+    });
 }

@@ -2,13 +2,11 @@
 // 64 swatches stored in the settings file, so that each drawing reads them all. Beside them, the
 // floor of any drawing: the box cleared, one fill of the same picture.
 #include "arguments.h"
+#include "benchsettings.h"
 #include "core/picturebox.h"
 #include "palettes/drawpalette.h"
-#include "settings/backend_file.h"
-#include "settings/schema.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 // Shown as in the window, where each drawing asks for a repaint.
@@ -42,11 +40,8 @@ int main(int argc, char **argv)
     TakeBenchmarkArguments(argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTemporaryDir folder;
-    SetSettingsBackend(std::make_unique<FileBackend>(folder.filePath("registry.reg")));
-    CreateKey(Schema::ColoursKey);
-    for (int index = 0; index < Schema::SwatchCount; ++index)
-        SaveValue(Schema::Swatch(index), index * 0x040404);
+    const BenchSettings settings;
+    StoreFullCustomPalette();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

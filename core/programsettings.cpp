@@ -9,9 +9,9 @@ namespace {
 // Only an edited settings file holds a number outside its range. A tag kind or tag index is
 // clamped into its range rather than dropped, so that the copy keeps a tag the user can see and
 // the Copy Options window has a button to mark.
-int Clamped(const SettingsValue &value, int low, int high)
+int Clamped(const Setting<int> &value, int low, int high)
 {
-    return std::clamp(GetValue(value).toInt(), low, high);
+    return std::clamp(GetSetting(value), low, high);
 }
 
 // The precision is kept within what the Copy Options window's OK accepts, 1 to 100, so that the
@@ -19,21 +19,21 @@ int Clamped(const SettingsValue &value, int low, int high)
 // the float form makes of a precision of 0; a huge one would make every fraction text as long.
 int Precision()
 {
-    const int precision = GetValue(Schema::Precision).toInt();
-    return precision < 1 ? Schema::Precision.fallback.toInt() : std::min(precision, 100);
+    const int precision = GetSetting(Schema::Precision);
+    return precision < 1 ? Schema::Precision.Default() : std::min(precision, 100);
 }
 
-bool Switch(const SettingsValue &value)
+bool Switch(const Setting<int> &value)
 {
-    return GetValue(value).toInt() != 0;
+    return GetSetting(value) != 0;
 }
 
 // Only the five palettes have a menu item, a short name and a drawing; any other number (from an
 // edited file) would name none of them and show an unrelated text as the palette's name.
 PaletteKind Palette()
 {
-    const int palette = GetValue(Schema::Palette).toInt();
-    return PaletteKind(IsPaletteKind(palette) ? palette : Schema::Palette.fallback.toInt());
+    const int palette = GetSetting(Schema::Palette);
+    return PaletteKind(IsPaletteKind(palette) ? palette : Schema::Palette.Default());
 }
 
 } // namespace
@@ -45,13 +45,13 @@ ProgramSettings ReadProgramSettings()
     settings.alwaysOnTop = Switch(Schema::AlwaysOnTop);
     settings.showSplash = Switch(Schema::Splash);
     copy.precision = Precision();
-    copy.copyFlags = CopyFlags::fromInt(GetValue(Schema::Copy).toInt());
+    copy.copyFlags = CopyFlags::fromInt(GetSetting(Schema::Copy));
     copy.tagKind = TagKind(Clamped(Schema::TagCopy, Html, InlineCss));
-    copy.rgbMode = RgbMode(GetValue(Schema::RgbCopy).toInt());
+    copy.rgbMode = RgbMode(GetSetting(Schema::RgbCopy));
     copy.htmlAttribute = Clamped(Schema::HtmlTagCopy, 1, TagTextCount);
     copy.cssProperty = Clamped(Schema::CssTagCopy, 1, TagTextCount);
     settings.showAlert = Switch(Schema::Alert);
-    settings.viewFlags = GetValue(Schema::View).toInt();
+    settings.viewFlags = GetSetting(Schema::View);
     settings.currentPalette = Palette();
     return settings;
 }

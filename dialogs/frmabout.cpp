@@ -3,6 +3,8 @@
 #include "core/systemcolours.h"
 #include "core/twips.h"
 #include "dialogs/designface.h"
+#include "dialogs/version.h"
+#include "settings/schema.h"
 #include "settings/strings.h"
 
 #include <QCursor>
@@ -15,9 +17,6 @@
 #include <QUrl>
 
 namespace {
-
-constexpr int LinkColour = 16711680; // blue
-constexpr int HoverColour = 39168;   // green
 
 const QString ProductName = QStringLiteral("Tarvo Pigmenta R4");
 const QString LegalNotice = QStringLiteral("Copyright \u00A9 2026 Tarvo");
@@ -72,7 +71,9 @@ QString frmAbout::VersionComment()
                              : kernel == QLatin1String("winnt")  ? QStringLiteral("Windows")
                              : kernel == QLatin1String("darwin") ? QStringLiteral("macOS")
                                                                  : kernel;
-    return QStringLiteral("v.4.2.2 for %1-bit %2").arg(QT_POINTER_SIZE * 8).arg(platform);
+    return QStringLiteral("v." PIGMENTA_VERSION " for %1-bit %2")
+        .arg(QT_POINTER_SIZE * 8)
+        .arg(platform);
 }
 
 void frmAbout::Form_Load()
@@ -97,7 +98,7 @@ void frmAbout::Form_Load()
     lblCopyright->adjustSize();
     lblCopyright->move(lblTop->x(),
                        TwipsToPixels(twips(lblURL->y()) + twips(lblURL->height()) + 200));
-    SetLinkColour(LinkColour);
+    SetLinkColour(Schema::LinkBlue);
     lblURL->setCursor(QCursor(QPixmap(QStringLiteral(":/cursor-102.png")), 13, 3));
 }
 
@@ -115,12 +116,12 @@ void frmAbout::lblURL_Click()
 
 void frmAbout::lblURL_MouseMove()
 {
-    SetLinkColour(HoverColour);
+    SetLinkColour(Schema::HoverGreen);
 }
 
 void frmAbout::Form_MouseMove()
 {
-    SetLinkColour(LinkColour);
+    SetLinkColour(Schema::LinkBlue);
 }
 
 // A double-click swaps the picture for good; one near its top left also leaves a credit.

@@ -22,7 +22,7 @@ public:
     void imgAbout_DblClick();
     void cmdClose_Click();
 
-    // "v.4.2.2 for " and the platform the program runs on, as "64-bit Linux".
+    // "v.", the version, " for " and the platform the program runs on, as "64-bit Linux".
     [[nodiscard]] static QString VersionComment();
 
     QLabel *imgAbout;

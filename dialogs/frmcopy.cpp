@@ -177,7 +177,7 @@ void frmCopy::Form_Load()
 {
     m_snapshot = m_options;
     // A stored page that no window has shows the first.
-    const int stored = GetValue(Schema::CopyTab).toInt();
+    const int stored = GetSetting(Schema::CopyTab);
     CopyPage = stored >= 1 && stored <= 3 ? stored : 1;
     tbsMain->setCurrentIndex(CopyPage - 1);
 

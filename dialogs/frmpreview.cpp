@@ -117,7 +117,7 @@ frmPreview::frmPreview(const QRect &mainWindow, int screenWidth)
 
 void frmPreview::Form_Load(const QRect &mainWindow, int screenWidth)
 {
-    const QString fontName = GetValue(Schema::FontName).toString();
+    const QString fontName = GetSetting(Schema::FontName);
     // Beside the main window, on the side with more room, its top edges level.
     const int left = PixelsToTwips(mainWindow.left()) < PixelsToTwips(screenWidth) / 2
                          ? PixelsToTwips(mainWindow.left() + mainWindow.width()) + 10
@@ -129,24 +129,24 @@ void frmPreview::Form_Load(const QRect &mainWindow, int screenWidth)
         font.setFamily(fontName);
         text->setFont(font);
     }
-    const ColourValue background = GetValue(Schema::BackgroundColour).toInt();
+    const ColourValue background = GetSetting(Schema::BackgroundColour);
     SetColours(fraMain, 0, background);
     picMain->SetBackColour(background);
     picMain->Cls();
-    SetColours(txtFont, GetValue(Schema::FontColour).toInt(), background);
+    SetColours(txtFont, GetSetting(Schema::FontColour), background);
     // The body's page shows the picture area, border and all, through it.
     QPalette see = txtFont->palette();
     see.setColor(QPalette::Base, Qt::transparent);
     txtFont->setPalette(see);
     txtFont->viewport()->setAutoFillBackground(false);
-    SetColours(txtHeading, GetValue(Schema::HeadingColour).toInt(), background);
-    m_activeLink = GetValue(Schema::ActiveLinkColour).toInt();
-    m_link = GetValue(Schema::LinkColour).toInt();
-    m_hover = GetValue(Schema::HoverColour).toInt();
+    SetColours(txtHeading, GetSetting(Schema::HeadingColour), background);
+    m_activeLink = GetSetting(Schema::ActiveLinkColour);
+    m_link = GetSetting(Schema::LinkColour);
+    m_hover = GetSetting(Schema::HoverColour);
     SetColours(txtLink, m_link, background);
-    txtHeading->setText(GetValue(Schema::HeadingText).toString());
-    txtLink->setText(GetValue(Schema::LinkText).toString());
-    const QString body = GetValue(Schema::FontText).toString();
+    txtHeading->setText(GetSetting(Schema::HeadingText));
+    txtLink->setText(GetSetting(Schema::LinkText));
+    const QString body = GetSetting(Schema::FontText);
     m_lineBreak = body.contains(QLatin1Char('\n')) && !body.contains(QLatin1String("\r\n"))
                       ? QStringLiteral("\n")
                       : QStringLiteral("\r\n");

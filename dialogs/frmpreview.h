@@ -59,7 +59,8 @@ private:
     bool CloseOnEnterOrEsc(int key);
     void SetLinkColour(ColourValue colour);
 
-    ColourValue m_activeLink = 255, m_link = 16711680, m_hover = 39168;
+    // The link's colours as stored, read as the window opens.
+    ColourValue m_activeLink = 0, m_link = 0, m_hover = 0;
     // The line break of the stored body (CR LF unless it has bare LFs only): the box keeps
     // paragraphs, not breaks, and an unedited body goes back as it came.
     QString m_lineBreak;

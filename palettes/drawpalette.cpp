@@ -20,6 +20,20 @@ constexpr ColourValue DarkGreys = 0x080808;
 constexpr int DarkLineOffset = 110;
 constexpr int DarkLineLength = 200;
 
+// Holds the box's repaint back while it lives, then asks for one: a palette is hundreds of boxes,
+// and a repaint asked for each costs more than all their filling.
+class OneRepaint
+{
+public:
+    explicit OneRepaint(PictureBox &box) : m_box(box) { m_box.setUpdatesEnabled(false); }
+    ~OneRepaint() { m_box.setUpdatesEnabled(true); }
+    OneRepaint(const OneRepaint &) = delete;
+    OneRepaint &operator=(const OneRepaint &) = delete;
+
+private:
+    PictureBox &m_box;
+};
+
 void DrawCustomPalette(PictureBox &picPalette, int columnStep, int rowStep)
 {
     for (int index = 0; index < Schema::SwatchCount; ++index) {
@@ -27,10 +41,10 @@ void DrawCustomPalette(PictureBox &picPalette, int columnStep, int rowStep)
         const int x = cell.column * columnStep, y = cell.row * rowStep;
         picPalette.Box(x, y, x + columnStep, y + rowStep, GreyText, ButtonFace);
     }
+    const QList<int> swatches = GetSwatches(ButtonFace);
     for (int index = 0; index < Schema::SwatchCount; ++index) {
-        const ColourValue colour = GetValue(Schema::Swatch(index), ButtonFace).toInt();
         const CellRectangle inner = CellRect(index);
-        picPalette.FilledBox(inner.left, inner.top, inner.right, inner.bottom, colour);
+        picPalette.FilledBox(inner.left, inner.top, inner.right, inner.bottom, swatches[index]);
     }
 }
 
@@ -40,6 +54,7 @@ void DrawPalette(PictureBox &picPalette, PaletteKind kind)
 {
     int width = PixelsToTwips(picPalette.width()) - Margin;
     const int height = PixelsToTwips(picPalette.height()) - Margin;
+    const OneRepaint repaint(picPalette);
     picPalette.Cls();
     picPalette.raise();
     const PaletteGrid grid = GridOf(kind);

@@ -51,7 +51,7 @@ int PaletteHitTest(PaletteKind kind, const PictureBox &picPalette, QPoint at)
     case CustomPalette:
         if (x < 0 || y < 0 || x > box.x() - 100 || y > box.y() - 100)
             return -1;
-        return 8 * (x / 397) + y / 181;
+        return 8 * (x / SwatchCellWidth) + y / SwatchCellHeight;
     default:
         return -1;
     }

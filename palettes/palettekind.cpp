@@ -92,8 +92,8 @@ QList<ColourValue> PaletteCellColours(PaletteKind kind)
 
 CellRectangle CellRect(int index)
 {
-    constexpr int Width = 397, Height = 181, Inset = 15;
+    constexpr int Inset = 15;
     const GridCell cell = GridPosition(index);
-    return {cell.row * Height + Inset, cell.column * Width + Inset, (cell.row + 1) * Height - Inset,
-            (cell.column + 1) * Width - Inset};
+    return {cell.row * SwatchCellHeight + Inset, cell.column * SwatchCellWidth + Inset,
+            (cell.row + 1) * SwatchCellHeight - Inset, (cell.column + 1) * SwatchCellWidth - Inset};
 }

@@ -30,6 +30,10 @@ struct GridCell
     return {index / 8, index % 8};
 }
 
+// A custom swatch's cell, in twips of the palette box.
+inline constexpr int SwatchCellWidth = 397;
+inline constexpr int SwatchCellHeight = 181;
+
 // The inner rectangle of custom swatch index, in twips of the palette box: its cell inset by 15.
 struct CellRectangle
 {

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -309,28 +310,45 @@ QString FileBackend::Change(const std::function<bool(RegFile &)> &edit)
         }
         if (!edit(m_file) && !changed)
             return {};
+        m_bytes.reset(); // m_file no longer stands for them
         // A file the program would refuse to read back, for its size or anything else, is not
         // written, nor is a damaged file replaced before it is kept aside.
         const QByteArray bytes = m_file.Serialise();
+        RegFile written = RegFile::Parse(bytes);
         QString problem;
-        if (bytes.size() > MaxFileSize || RegFile::Parse(bytes).IsDamaged()) {
+        if (bytes.size() > MaxFileSize || written.IsDamaged()) {
             problem = LoadResString(380);
         } else if (m_file.IsDamaged() && m_heldFd >= 0 && !KeepDamagedFileAside()) {
             problem = LoadResString(384);
         } else {
+            // The commit flushes the new file to disk before it renames it over the old one; a
+            // flush of our own before it would cost a second one, as the disk is told to empty
+            // its cache at each.
             QSaveFile out(m_fileName);
             if (out.open(QIODevice::WriteOnly) && m_heldFd >= 0)
                 KeepOwnerAndMode(out.handle(), m_heldStat);
-            if (!out.isOpen() || out.write(bytes) != bytes.size() || !out.flush() ||
-                ::fsync(out.handle()) != 0) {
+            if (!out.isOpen() || out.write(bytes) != bytes.size() || !out.flush()) {
                 problem = LoadResString(382);
             } else if (!lock.IsStillHeld()) {
                 // The lock file was removed meanwhile, which let another writer in: the change
                 // is made again on what that writer left.
                 m_pending = pending;
                 continue;
-            } else if (!out.commit()) {
-                problem = LoadResString(382);
+            } else {
+                // The new file is what was just written: kept open, it needs only its identity
+                // taken once the rename has given it its last change time, not a second read.
+                const int fd = ::fcntl(out.handle(), F_DUPFD_CLOEXEC, 0);
+                const bool committed = out.commit();
+                struct stat now = {};
+                if (committed && fd >= 0 && ::fstat(fd, &now) == 0) {
+                    Replace(std::move(written), true, fd, now);
+                    m_bytes = bytes;
+                    return {};
+                }
+                if (fd >= 0)
+                    ::close(fd);
+                if (!committed)
+                    problem = LoadResString(382);
             }
         }
         // Whether the change landed or not, what is read next is what the file holds.
@@ -361,23 +379,36 @@ void FileBackend::Refresh(bool force)
         Replace(RegFile(), false, -1, now);
         return;
     }
+    // The bytes last read or written are not parsed again (a store write reads the file afresh
+    // each time): only the file held open changes.
+    if (bytes == m_bytes) {
+        Hold(fd, now);
+        return;
+    }
     // The limit holds for the file as it would be written back, where a text beyond ASCII takes
     // three to six bytes for each of its own: a file read can always be written again.
     RegFile file = RegFile::Parse(*bytes);
-    if (now.st_size > MaxFileSize || file.Serialise().size() > MaxFileSize)
-        file = RegFile::Damaged();
-    Replace(std::move(file), true, fd, now);
+    const bool fits = now.st_size <= MaxFileSize && file.Serialise().size() <= MaxFileSize;
+    Replace(fits ? std::move(file) : RegFile::Damaged(), true, fd, now);
+    if (fits)
+        m_bytes = std::move(bytes);
 }
 
 void FileBackend::Replace(RegFile file, bool readable, int heldFd, const struct stat &heldStat)
 {
-    if (m_heldFd >= 0)
-        ::close(m_heldFd);
     m_file = std::move(file);
+    m_bytes.reset();
     ++m_generation;
     m_readable = readable;
-    m_heldFd = heldFd;
-    m_heldStat = heldStat;
+    Hold(heldFd, heldStat);
+}
+
+void FileBackend::Hold(int fd, const struct stat &identity)
+{
+    if (m_heldFd >= 0)
+        ::close(m_heldFd);
+    m_heldFd = fd;
+    m_heldStat = identity;
 }
 
 void FileBackend::RemoveStrays() const
@@ -386,15 +417,19 @@ void FileBackend::RemoveStrays() const
     // it beside, named after the file and six letters drawn from both cases; while the lock is
     // held, none is being written. A name a person gives a copy ("registry.reg.backup") is in one
     // case and stays.
+    // The names are matched here rather than by a name filter, which would build a pattern of
+    // its own at every save.
     static const QRegularExpression letters(
         QRegularExpression::anchoredPattern("(?=.*[a-z])(?=.*[A-Z])[A-Za-z]{6}"));
     const QFileInfo info(m_fileName);
-    QDir folder = info.absoluteDir();
-    for (const QString &name :
-         folder.entryList({info.fileName() + QStringLiteral(".??????")},
-                          QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive)) {
-        if (letters.match(QStringView(name).last(6)).hasMatch())
-            folder.remove(name);
+    const QString prefix = info.fileName() + u'.';
+    QDirIterator names(info.absolutePath(), QDir::Files | QDir::Hidden | QDir::System);
+    while (names.hasNext()) {
+        const QString path = names.next();
+        const QString name = names.fileName();
+        if (name.size() == prefix.size() + 6 && name.startsWith(prefix) &&
+            letters.match(QStringView(name).last(6)).hasMatch())
+            QFile::remove(path);
     }
 }
 

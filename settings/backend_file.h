@@ -55,12 +55,16 @@ private:
     void Refresh(bool force);
     // Takes file as the one last read, holding heldFd (or none, -1) open.
     void Replace(RegFile file, bool readable, int heldFd, const struct stat &heldStat);
+    // Holds fd (or none, -1) open as the file of that identity, closing the one held before.
+    void Hold(int fd, const struct stat &identity);
     bool KeepDamagedFileAside() const;
     void RemoveStrays() const;
 
     QString m_fileName;
     QByteArray m_nativeName; // m_fileName as the system calls take it
     RegFile m_file;
+    // The bytes m_file was read from or written as, while it stands for them.
+    std::optional<QByteArray> m_bytes;
     quint64 m_generation = 0;
     std::vector<PendingChange> m_pending;
     // True while m_file stands for the file on disk (which may be missing); false when the file

@@ -55,11 +55,24 @@ std::optional<QString> ReadQuoted(QStringView line, qsizetype &pos)
     return std::nullopt;
 }
 
-QString Quoted(const QString &text)
+// The writing below appends to one text, a character at a time where it must: a settings file is
+// written at every change, and a string made for each part would cost more than the rest of it.
+void AppendQuoted(QString &out, const QString &text)
 {
-    QString escaped = text;
-    escaped.replace(u'\\', QLatin1String("\\\\")).replace(u'"', QLatin1String("\\\""));
-    return u'"' + escaped + u'"';
+    out += u'"';
+    for (QChar ch : text) {
+        if (ch == u'\\' || ch == u'"')
+            out += u'\\';
+        out += ch;
+    }
+    out += u'"';
+}
+
+void AppendHex(QString &out, quint32 number, int digits)
+{
+    static constexpr char Digits[] = "0123456789abcdef";
+    while (digits-- > 0)
+        out += QLatin1Char(Digits[(number >> (4 * digits)) & 15]);
 }
 
 std::optional<QByteArray> ParseHexBytes(QStringView data)
@@ -78,15 +91,13 @@ std::optional<QByteArray> ParseHexBytes(QStringView data)
     return bytes;
 }
 
-QString HexBytes(const QByteArray &bytes)
+void AppendHexBytes(QString &out, const QByteArray &bytes)
 {
-    QString text;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         if (i > 0)
-            text += u',';
-        text += QString::asprintf("%02x", uchar(bytes[i]));
+            out += u',';
+        AppendHex(out, uchar(bytes[i]), 2);
     }
-    return text;
 }
 
 // A text that cannot stand between quotes on one line (a line break, a NUL), and one with letters
@@ -235,24 +246,38 @@ QString WithoutWow64Node(QString path)
     return path;
 }
 
-QString ValueLine(const RegValue &value)
+void AppendValueLine(QString &out, const RegValue &value)
 {
-    QString line = value.name.isEmpty() ? QStringLiteral("@") : Quoted(value.name);
-    line += u'=';
+    if (value.name.isEmpty())
+        out += u'@';
+    else
+        AppendQuoted(out, value.name);
+    out += u'=';
     switch (value.data.typeId()) {
     case QMetaType::QString: {
         const QString text = value.data.toString();
-        if (!NeedsHexForm(text))
-            return line + Quoted(text);
+        if (!NeedsHexForm(text)) {
+            AppendQuoted(out, text);
+            break;
+        }
         QByteArray bytes(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
-        return line + QStringLiteral("hex(1):") + HexBytes(bytes + QByteArray(2, '\0'));
+        out += QLatin1String("hex(1):");
+        AppendHexBytes(out, bytes + QByteArray(2, '\0'));
+        break;
     }
     case QMetaType::Int:
-        return line + QString::asprintf("dword:%08x", value.data.toUInt());
+        out += QLatin1String("dword:");
+        AppendHex(out, value.data.toUInt(), 8);
+        break;
     default:
-        line += value.type == RegBinaryType ? QStringLiteral("hex:")
-                                            : QString::asprintf("hex(%x):", value.type);
-        return line + HexBytes(value.data.toByteArray());
+        if (value.type == RegBinaryType) {
+            out += QLatin1String("hex:");
+        } else {
+            out += QLatin1String("hex(");
+            out += QString::number(value.type, 16);
+            out += QLatin1String("):");
+        }
+        AppendHexBytes(out, value.data.toByteArray());
     }
 }
 
@@ -267,7 +292,10 @@ size_t qHash(const CaselessName &name, size_t seed)
         char32_t ch = text[i].unicode();
         if (QChar::isHighSurrogate(ch) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ch = QChar::surrogateToUcs4(ch, text[++i].unicode());
-        hash = hash * 31 + QChar::toCaseFolded(ch);
+        // ASCII, as every name of the program's own is, folds without the table.
+        hash = hash * 31 + (ch >= 0x80               ? QChar::toCaseFolded(ch)
+                            : ch >= 'A' && ch <= 'Z' ? ch + ('a' - 'A')
+                                                     : ch);
     }
     return hash;
 }
@@ -366,13 +394,17 @@ RegFile RegFile::Damaged()
 
 QByteArray RegFile::Serialise() const
 {
-    QString text = Header5 + QStringLiteral("\r\n");
+    QString text = Header5 + QLatin1String("\r\n");
     for (const RegKey &key : m_keys) {
-        text += QStringLiteral("\r\n[") + key.Path() + QStringLiteral("]\r\n");
-        for (const RegValue &value : key.Values())
-            text += ValueLine(value) + QStringLiteral("\r\n");
+        text += QLatin1String("\r\n[");
+        text += key.Path();
+        text += QLatin1String("]\r\n");
+        for (const RegValue &value : key.Values()) {
+            AppendValueLine(text, value);
+            text += QLatin1String("\r\n");
+        }
     }
-    text += QStringLiteral("\r\n");
+    text += QLatin1String("\r\n");
     return text.toUtf8();
 }
 

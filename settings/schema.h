@@ -17,6 +17,12 @@ struct SettingsValue
     QVariant fallback;
 };
 
+// A setting whose value reads as T: int for a number (REG_DWORD), QString for a text (REG_SZ).
+template <typename T> struct Setting : SettingsValue
+{
+    [[nodiscard]] T Default() const { return fallback.template value<T>(); }
+};
+
 namespace Schema {
 
 extern const QString ProgramKey;
@@ -24,56 +30,73 @@ extern const QString PositionKey;
 extern const QString SettingsKey;
 extern const QString ColoursKey;
 
-extern const SettingsValue Left;
-extern const SettingsValue Top;
+extern const Setting<int> Left;
+extern const Setting<int> Top;
 
-extern const SettingsValue AlwaysOnTop;
-extern const SettingsValue Splash;
-extern const SettingsValue Precision;
-extern const SettingsValue Copy;
-extern const SettingsValue TagCopy;
-extern const SettingsValue RgbCopy;
-extern const SettingsValue HtmlTagCopy;
-extern const SettingsValue CssTagCopy;
-extern const SettingsValue Alert;
-extern const SettingsValue View;
-extern const SettingsValue Palette;
-extern const SettingsValue ColourType;
-extern const SettingsValue CopyTab;
-extern const SettingsValue FontName;
-extern const SettingsValue HeadingText;
-extern const SettingsValue LinkText;
-extern const SettingsValue FontText;
+extern const Setting<int> AlwaysOnTop;
+extern const Setting<int> Splash;
+extern const Setting<int> Precision;
+extern const Setting<int> Copy;
+extern const Setting<int> TagCopy;
+extern const Setting<int> RgbCopy;
+extern const Setting<int> HtmlTagCopy;
+extern const Setting<int> CssTagCopy;
+extern const Setting<int> Alert;
+extern const Setting<int> View;
+extern const Setting<int> Palette;
+extern const Setting<int> ColourType;
+extern const Setting<int> CopyTab;
+extern const Setting<QString> FontName;
+extern const Setting<QString> HeadingText;
+extern const Setting<QString> LinkText;
+extern const Setting<QString> FontText;
 
-extern const SettingsValue TrueColour;
-extern const SettingsValue SafeColour;
-extern const SettingsValue BackgroundColour;
-extern const SettingsValue FontColour;
-extern const SettingsValue HeadingColour;
-extern const SettingsValue ActiveLinkColour;
-extern const SettingsValue LinkColour;
-extern const SettingsValue HoverColour;
+// A link's colour, blue, and its colour under the pointer, green, where no other is chosen: the
+// Preview's page starts with them, and the About window's link has them.
+inline constexpr int LinkBlue = 0xFF0000;
+inline constexpr int HoverGreen = 0x009900;
+
+extern const Setting<int> TrueColour;
+extern const Setting<int> SafeColour;
+extern const Setting<int> BackgroundColour;
+extern const Setting<int> FontColour;
+extern const Setting<int> HeadingColour;
+extern const Setting<int> ActiveLinkColour;
+extern const Setting<int> LinkColour;
+extern const Setting<int> HoverColour;
 
 inline constexpr int SwatchCount = 64;
 // Custom swatch 0 to 63; a missing value is an empty swatch.
-[[nodiscard]] SettingsValue Swatch(int index);
+[[nodiscard]] Setting<int> Swatch(int index);
 
 // The earlier release's tree, read only.
 extern const QString OldProgramKey;
-extern const SettingsValue OldAlwaysOnTop;
-extern const SettingsValue OldShowSplash;
-extern const SettingsValue OldCopyAs;
-extern const SettingsValue OldColour;
+extern const Setting<int> OldAlwaysOnTop;
+extern const Setting<int> OldShowSplash;
+extern const Setting<int> OldCopyAs;
+extern const Setting<int> OldColour;
 inline constexpr int OldCustomColourCount = 30;
 // Old custom colour 1 to 30.
-[[nodiscard]] SettingsValue OldCustomColour(int number);
+[[nodiscard]] Setting<int> OldCustomColour(int number);
 
 } // namespace Schema
+
+// Creates the program's four keys where they are missing, as every start does.
+void CreateProgramKeys();
 
 // The stored value, or the default when it is missing or of another type than the schema's; a
 // number stored as text that is wholly a whole number within 32 bits reads as that number.
 [[nodiscard]] QVariant GetValue(const SettingsValue &value);
 [[nodiscard]] QVariant GetValue(const SettingsValue &value, const QVariant &fallback);
+// Every custom swatch as GetValue reads it, empty ones as empty, at one look at the store: drawing
+// the custom palette checks the settings file once, not once a swatch.
+[[nodiscard]] QList<int> GetSwatches(int empty);
+// The stored value as GetValue reads it, as its type: 0 or an empty text where nothing is read and
+// the schema has no default.
+template <typename T> [[nodiscard]] T GetSetting(const Setting<T> &setting)
+{
+    return GetValue(setting).template value<T>();
+}
 // Whether the value was stored or deleted (see the store's save problem handler).
 bool SaveValue(const SettingsValue &value, const QVariant &data);
 bool DeleteValue(const SettingsValue &value);

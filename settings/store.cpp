@@ -81,6 +81,16 @@ QVariant GetValue(const QString &path, const QString &name, const QVariant &defa
     return ReadValue(*key, name).value_or(defaultValue);
 }
 
+QList<QVariant> GetValues(const QString &path, const QStringList &names)
+{
+    QList<QVariant> values(names.size());
+    if (const std::unique_ptr<RegistryKey> key = Backend()->OpenKey(path)) {
+        for (qsizetype i = 0; i < names.size(); ++i)
+            values[i] = ReadValue(*key, names[i]).value_or(QVariant());
+    }
+    return values;
+}
+
 bool SaveValue(const QString &path, const QString &name, const QVariant &value, RegistryType type)
 {
     const std::unique_ptr<RegistryKey> key = Backend()->OpenKey(path);

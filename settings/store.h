@@ -26,6 +26,9 @@ void CreateKey(const QString &path);
 [[nodiscard]] bool KeyExists(const QString &path);
 [[nodiscard]] QVariant GetValue(const QString &path, const QString &name,
                                 const QVariant &defaultValue);
+// The values of names in the key at path as GetValue gives each (null for one missing), read at
+// one look at the store.
+[[nodiscard]] QList<QVariant> GetValues(const QString &path, const QStringList &names);
 bool SaveValue(const QString &path, const QString &name, const QVariant &value, RegistryType type);
 bool DeleteValue(const QString &path, const QString &name);
 // Stores the changes that another copy of the program kept from the settings (waiting as briefly as

@@ -11,7 +11,5 @@ inline void UseFreshSettings(const QString &path)
 {
     QFile::remove(path);
     SetSettingsBackend(std::make_unique<FileBackend>(path));
-    for (const QString &key :
-         {Schema::ProgramKey, Schema::PositionKey, Schema::SettingsKey, Schema::ColoursKey})
-        CreateKey(key);
+    CreateProgramKeys();
 }

@@ -25,9 +25,8 @@ hold_lock() {
 pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1; }
 # swatch_shown INDEX: custom swatch INDEX shows the current colour.
 swatch_shown() {
-    local column=$(($1 / 8)) row=$(($1 % 8))
-    [[ $(pixel $((palette_x + (column * 397 + 198) / 15)) $((palette_y + (row * 181 + 90) / 15))) == \
-        $(pixel "$display_x" "$display_y") ]]
+    swatch_middle "$1"
+    [[ $(pixel "$swatch_x" "$swatch_y") == $(pixel "$display_x" "$display_y") ]]
 }
 
 hold_lock

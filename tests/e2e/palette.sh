@@ -118,7 +118,8 @@ save_swatch 11
 xdotool key F7
 xdotool mousemove --sync "$display_x" "$display_y" mousedown 1
 xdotool mousemove --sync $((display_x - 20)) $((display_y + 50))
-xdotool mousemove --sync $((palette_x + (397 + 198) / 15)) $((palette_y + (4 * 181 + 90) / 15))
+swatch_middle 12
+xdotool mousemove --sync "$swatch_x" "$swatch_y"
 xdotool key F7
 xdotool mouseup 1
 xdotool key F7

@@ -36,13 +36,12 @@ place_palette() {
 # save_swatch INDEX: the current colour dragged from its display onto custom swatch INDEX (0-63;
 # eight to a column), as place_palette found them.
 save_swatch() {
-    local column=$(($1 / 8)) row=$(($1 % 8))
     xdotool mousemove --sync "$display_x" "$display_y" mousedown 1
     for step in 1 2 3; do
         xdotool mousemove --sync $((display_x - 20 * step)) $((display_y + 50 * step))
     done
-    xdotool mousemove --sync $((palette_x + (column * 397 + 198) / 15)) \
-        $((palette_y + (row * 181 + 90) / 15))
+    swatch_middle "$1"
+    xdotool mousemove --sync "$swatch_x" "$swatch_y"
     xdotool mouseup 1
 }
 
@@ -63,4 +62,11 @@ exit_by_menu() {
     xdotool key --delay 100 alt+c x
     gone() { ! kill -0 "$1" 2>/dev/null; }
     until_true 10 gone "$1" || fail "Colour > Exit did not end the program"
+}
+
+# swatch_middle INDEX: sets swatch_x and swatch_y to the middle of custom swatch INDEX (cells of
+# 397 x 181 twips, eight to a column) on the screen, as place_palette found the palette.
+swatch_middle() {
+    swatch_x=$((palette_x + ($1 / 8 * 397 + 198) / 15))
+    swatch_y=$((palette_y + ($1 % 8 * 181 + 90) / 15))
 }

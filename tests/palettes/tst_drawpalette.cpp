@@ -4,8 +4,8 @@
 #include "palettes/drawpalette.h"
 #include "palettes/palettehittest.h"
 #include "palettes/palettekind.h"
-#include "settings/backend_file.h"
 #include "settings/schema.h"
+#include "tests/freshsettings.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,8 +24,7 @@ class tst_DrawPalette : public QObject
 private slots:
     void initTestCase()
     {
-        SetSettingsBackend(std::make_unique<FileBackend>(m_dir.filePath("registry.reg")));
-        CreateKey(Schema::ColoursKey);
+        UseFreshSettings(m_dir.filePath("registry.reg"));
         m_picPalette.resize(TwipsToPixels(3255), TwipsToPixels(1530));
         m_picPalette.SetBackColour(Back);
     }
@@ -100,7 +99,7 @@ private slots:
         QCOMPARE(m_picPalette.Point(2794, 1101), Shown(0x8000000F));   // CellRect (62)
         QCOMPARE(m_picPalette.Point(15, 920), RgbColour(255, 102, 0)); // CellRect (5)
         QCOMPARE(m_picPalette.Point(382, 1071), RgbColour(255, 102, 0));
-        QCOMPARE(m_picPalette.Point(0, 5 * 181), Shown(0x80000011));
+        QCOMPARE(m_picPalette.Point(0, 5 * SwatchCellHeight), Shown(0x80000011));
         QCOMPARE(m_picPalette.Point(2794, 1282), RgbColour(255, 0, 0)); // CellRect (63)
         const CellRectangle last = CellRect(63);
         QCOMPARE((QList<int>{last.top, last.left, last.bottom, last.right}),

@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
     if (args.size() != 4)
         return 2;
     SetSettingsBackend(std::make_unique<FileBackend>(args[1]));
-    CreateKey(Schema::ColoursKey);
+    CreateProgramKeys();
     for (int index = args[2].toInt(), end = index + args[3].toInt(); index < end; ++index) {
         // Printed before the next save, once one the other writer's lock kept back is stored too.
         for (bool kept = !SaveValue(Schema::Swatch(index), 1000 + index); kept;)

@@ -17,13 +17,6 @@ const QByteArray SettingsSection =
     "Windows Registry Editor Version 5.00\r\n\r\n"
     "[HKEY_LOCAL_MACHINE\\Software\\Tarvo\\Pigmenta R4\\Settings]\r\n";
 
-void CreateProgramKeys()
-{
-    for (const QString &key :
-         {Schema::ProgramKey, Schema::PositionKey, Schema::SettingsKey, Schema::ColoursKey})
-        CreateKey(key);
-}
-
 QByteArray Contents(const QString &fileName)
 {
     QFile file(fileName);
@@ -139,19 +132,18 @@ private slots:
         QTest::addColumn<const SettingsValue *>("value");
         QTest::addColumn<QVariant>("stored");
         QTest::addColumn<QVariant>("read");
-        QTest::newRow("empty text is a value")
-            << &Schema::HeadingText << QVariant("") << QVariant("");
-        QTest::newRow("a number in a text's place")
-            << &Schema::HeadingText << QVariant("-7") << QVariant("-7");
+        const auto row = [](const char *name, const SettingsValue &value, QVariant stored,
+                            QVariant read) { QTest::newRow(name) << &value << stored << read; };
+        row("empty text is a value", Schema::HeadingText, "", "");
+        row("a number in a text's place", Schema::HeadingText, "-7", "-7");
         const QString text = QStringLiteral("Line \"one\"\r\nC:\\path\\ Größe ñ 日本 \\\"");
-        QTest::newRow("awkward text") << &Schema::FontText << QVariant(text) << QVariant(text);
-        QTest::newRow("true is -1") << &Schema::AlwaysOnTop << QVariant(true) << QVariant(-1);
-        QTest::newRow("false is 0") << &Schema::Alert << QVariant(false) << QVariant(0);
-        QTest::newRow("half to even, down") << &Schema::Precision << QVariant(2.5) << QVariant(2);
-        QTest::newRow("half to even, up") << &Schema::Precision << QVariant(3.5) << QVariant(4);
-        QTest::newRow("system colour reference")
-            << &Schema::BackgroundColour << QVariant(qint64(0x8000000F))
-            << QVariant(int(0x8000000Fu));
+        row("awkward text", Schema::FontText, text, text);
+        row("true is -1", Schema::AlwaysOnTop, true, -1);
+        row("false is 0", Schema::Alert, false, 0);
+        row("half to even, down", Schema::Precision, 2.5, 2);
+        row("half to even, up", Schema::Precision, 3.5, 4);
+        row("system colour reference", Schema::BackgroundColour, qint64(0x8000000F),
+            int(0x8000000Fu));
         // Text in a number's place reads as a number only when it is wholly a whole number within
         // 32 bits; else as the default ("Copy" 74).
         const std::pair<const char *, int> texts[] = {
@@ -159,8 +151,8 @@ private slots:
             {"79\n", 74}, {"7a", 74}, {"", 74},           {"-", 74},
             {"0x4F", 74}, {"٧٩", 74}, {"2147483648", 74}, {"-2147483648", INT_MIN}};
         for (const auto &[text, read] : texts)
-            QTest::addRow("text %s", text)
-                << &Schema::Copy << QVariant(QString::fromUtf8(text)) << QVariant(read);
+            QTest::addRow("text %s", text) << static_cast<const SettingsValue *>(&Schema::Copy)
+                                           << QVariant(QString::fromUtf8(text)) << QVariant(read);
     }
     void storedValuesReadBackExactly()
     {
