@@ -192,8 +192,8 @@ void frmMain::Form_Load()
 
     Settings = ReadProgramSettings();
     PlaceWindow();
-    const ColourValue trueColour = GetValue(Schema::TrueColour).toInt();
-    const ColourValue safeColour = GetValue(Schema::SafeColour).toInt();
+    const ColourValue trueColour = GetSetting(Schema::TrueColour);
+    const ColourValue safeColour = GetSetting(Schema::SafeColour);
 
     mnuOptions[70]->setEnabled(KeyExists(Schema::OldProgramKey));
 
@@ -232,15 +232,12 @@ void frmMain::PlaceWindow()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect();
-    const double centredLeft =
-        PixelsToTwips(area.x()) + PixelsToTwips(area.width()) / 2.0 - PixelsToTwips(width()) / 2.0;
-    const double centredTop = PixelsToTwips(area.y()) + PixelsToTwips(area.height()) / 2.0 -
-                              PixelsToTwips(height()) / 2.0;
-    const auto pixels = [](const QVariant &twips) {
-        return TwipsToPixels(qRound(twips.toDouble()));
-    };
-    QRect place(QPoint(pixels(GetValue(Schema::Left, centredLeft)),
-                       pixels(GetValue(Schema::Top, centredTop))),
+    const int centredLeft = qRound(PixelsToTwips(area.x()) + PixelsToTwips(area.width()) / 2.0 -
+                                   PixelsToTwips(width()) / 2.0);
+    const int centredTop = qRound(PixelsToTwips(area.y()) + PixelsToTwips(area.height()) / 2.0 -
+                                  PixelsToTwips(height()) / 2.0);
+    QRect place(QPoint(TwipsToPixels(GetSetting(Schema::Left, centredLeft)),
+                       TwipsToPixels(GetSetting(Schema::Top, centredTop))),
                 size());
     bool across = false, down = false;
     for (const QScreen *each : QGuiApplication::screens()) {
@@ -249,9 +246,9 @@ void frmMain::PlaceWindow()
         down = down || (place.top() <= shown.bottom() && shown.top() <= place.bottom());
     }
     if (!across)
-        place.moveLeft(pixels(centredLeft));
+        place.moveLeft(TwipsToPixels(centredLeft));
     if (!down)
-        place.moveTop(pixels(centredTop));
+        place.moveTop(TwipsToPixels(centredTop));
     move(place.topLeft());
 }
 

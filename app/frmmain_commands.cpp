@@ -342,7 +342,7 @@ void frmMain::mnuPreview_Click(int index)
     }
     if (index == 110) {
         if (const std::optional<QString> font =
-                CurrentPrompts().ChooseFont(this, GetValue(Schema::FontName).toString()))
+                CurrentPrompts().ChooseFont(this, GetSetting(Schema::FontName)))
             SaveValue(Schema::FontName, *font);
     }
     ShowPreview();

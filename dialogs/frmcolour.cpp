@@ -149,7 +149,7 @@ frmColour::~frmColour()
 // Hex: the window has no layout for none.
 void frmColour::Form_Load()
 {
-    const int stored = GetValue(Schema::ColourType).toInt();
+    const int stored = GetSetting(Schema::ColourType);
     int notation = HexNotation;
     for (int candidate : {HexNotation, DecimalNotation, NameNotation, RgbNotation})
         if (stored != 0 && (candidate & stored) == stored) {

@@ -77,7 +77,7 @@ bool SwatchIsSaved(PaletteKind kind, int index, const PictureBox &picPalette)
     if (kind != CustomPalette || index < 0)
         return false;
     const CellRectangle r = CellRect(index);
-    return picPalette.Point(r.left + 15, r.top + 15) == GetValue(Schema::Swatch(index), -1).toInt();
+    return picPalette.Point(r.left + 15, r.top + 15) == GetSetting(Schema::Swatch(index), -1);
 }
 
 QPoint PointerOnPalette(const PictureBox &picPalette)

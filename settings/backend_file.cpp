@@ -321,13 +321,14 @@ QString FileBackend::Change(const std::function<bool(RegFile &)> &edit)
         } else if (m_file.IsDamaged() && m_heldFd >= 0 && !KeepDamagedFileAside()) {
             problem = LoadResString(384);
         } else {
-            // The commit flushes the new file to disk before it renames it over the old one; a
-            // flush of our own before it would cost a second one, as the disk is told to empty
-            // its cache at each.
+            // The new file reaches the disk before it is renamed over the old one. The commit
+            // flushes it too, but does not say when that fails, and a change the disk did not
+            // take must not read as saved.
             QSaveFile out(m_fileName);
             if (out.open(QIODevice::WriteOnly) && m_heldFd >= 0)
                 KeepOwnerAndMode(out.handle(), m_heldStat);
-            if (!out.isOpen() || out.write(bytes) != bytes.size() || !out.flush()) {
+            if (!out.isOpen() || out.write(bytes) != bytes.size() || !out.flush() ||
+                ::fdatasync(out.handle()) != 0) {
                 problem = LoadResString(382);
             } else if (!lock.IsStillHeld()) {
                 // The lock file was removed meanwhile, which let another writer in: the change

@@ -23,7 +23,7 @@ void PlaceOldCustomColours(PictureBox &picPalette)
     DrawPalette(picPalette, CustomPalette);
     int target = Schema::SwatchCount - 1;
     for (int number = 1; number <= Schema::OldCustomColourCount; ++number) {
-        const ColourValue colour = GetValue(Schema::OldCustomColour(number)).toInt();
+        const ColourValue colour = GetSetting(Schema::OldCustomColour(number));
         if (colour < 0)
             continue;
         while (target >= 0 && SwatchIsSaved(CustomPalette, target, picPalette))
@@ -44,11 +44,11 @@ bool ImportSettings(ProgramSettings &settings, ColourDisplay &picMain, PictureBo
                                   QStringLiteral("Proceed with importing Pigmenta v.1\r\n"
                                                  "settings into Pigmenta R4?")))
         return false;
-    settings.alwaysOnTop = GetValue(Schema::OldAlwaysOnTop, settings.alwaysOnTop ? -1 : 0).toInt();
-    settings.showSplash = GetValue(Schema::OldShowSplash, settings.showSplash ? -1 : 0).toInt();
+    settings.alwaysOnTop = GetSetting(Schema::OldAlwaysOnTop, settings.alwaysOnTop ? -1 : 0);
+    settings.showSplash = GetSetting(Schema::OldShowSplash, settings.showSplash ? -1 : 0);
     PlaceOldCustomColours(picPalette);
 
-    const int copyAs = GetValue(Schema::OldCopyAs).toInt();
+    const int copyAs = GetSetting(Schema::OldCopyAs);
     CopyOptions &options = settings.copyOptions;
     if (copyAs & OldQuotes)
         options.copyFlags |= Quotes;
@@ -60,7 +60,7 @@ bool ImportSettings(ProgramSettings &settings, ColourDisplay &picMain, PictureBo
         options.copyFlags |= InstantCopy;
 
     const ColourValue current = ReadSwatchColour(picMain, TrueSwatch);
-    SetCurrentColour(picMain, GetValue(Schema::OldColour, current).toInt());
+    SetCurrentColour(picMain, GetSetting(Schema::OldColour, int(current)));
     CopyPickedColour(picMain, options, ImportCopy);
     return true;
 }

@@ -97,6 +97,11 @@ template <typename T> [[nodiscard]] T GetSetting(const Setting<T> &setting)
 {
     return GetValue(setting).template value<T>();
 }
+// The same with the caller's fallback where nothing can be read.
+template <typename T> [[nodiscard]] T GetSetting(const Setting<T> &setting, const T &fallback)
+{
+    return GetValue(setting, fallback).template value<T>();
+}
 // Whether the value was stored or deleted (see the store's save problem handler).
 bool SaveValue(const SettingsValue &value, const QVariant &data);
 bool DeleteValue(const SettingsValue &value);
