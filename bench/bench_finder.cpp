@@ -43,37 +43,45 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// Each iteration times one step and one raw read right after it, so that both meet the same
-// load on a shared machine; the counters are the medians and their ratio.
-void FinderStepAgainstRawRead(benchmark::State &state)
+// Each iteration times one step and its floor right after it, so that both meet the same load on
+// a shared machine; the counters are the medians, their ratio and the step's allocations.
+template <typename Step, typename Floor>
+void TimeBesideFloor(benchmark::State &state, const char *floorName, Step step, Floor floor)
 {
     using Clock = std::chrono::steady_clock;
-    g_window->imgLocator_MouseDown(1, 0, 240, 240);
-    std::vector<double> steps, reads;
+    std::vector<double> steps, floors;
     long allocations = 0;
     for (auto _ : state) {
+        const bool odd = steps.size() % 2;
         const auto start = Clock::now();
         const long before = g_allocations;
-        g_window->imgLocator_MouseMove(1, 0, 240, 240);
+        step(odd);
         allocations += g_allocations - before;
         const auto stepped = Clock::now();
-        RawImageRead();
-        const auto read = Clock::now();
+        floor(odd);
+        const auto done = Clock::now();
         steps.push_back(std::chrono::duration<double, std::micro>(stepped - start).count());
-        reads.push_back(std::chrono::duration<double, std::micro>(read - stepped).count());
+        floors.push_back(std::chrono::duration<double, std::micro>(done - stepped).count());
     }
-    g_window->imgLocator_MouseUp(1, 0, 240, 240);
-    const double step = Median(steps), raw = Median(reads);
-    state.counters["step_us"] = step;
-    state.counters["raw_read_us"] = raw;
-    state.counters["ratio"] = step / raw;
+    const double median = Median(steps), floorMedian = Median(floors);
+    state.counters["step_us"] = median;
+    state.counters[floorName] = floorMedian;
+    state.counters["ratio"] = median / floorMedian;
     state.counters["allocations_per_step"] = double(allocations) / double(steps.size());
+}
+
+void FinderStepAgainstRawRead(benchmark::State &state)
+{
+    g_window->imgLocator_MouseDown(1, 0, 240, 240);
+    TimeBesideFloor(
+        state, "raw_read_us", [](bool) { g_window->imgLocator_MouseMove(1, 0, 240, 240); },
+        [](bool) { RawImageRead(); });
+    g_window->imgLocator_MouseUp(1, 0, 240, 240);
 }
 BENCHMARK(FinderStepAgainstRawRead)->Unit(benchmark::kMicrosecond);
 
 void FrozenStepAgainstFrozenRead(benchmark::State &state)
 {
-    using Clock = std::chrono::steady_clock;
     QImage picture(QGuiApplication::primaryScreen()->size(), QImage::Format_RGB32);
     picture.fill(0x336699);
     FrozenScreen frozen(picture, ScreenPlaces());
@@ -81,29 +89,19 @@ void FrozenStepAgainstFrozenRead(benchmark::State &state)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     g_window->findChild<FinderDrag *>()->PickOver(picture);
     FinderOverlay *overlay = g_window->findChildren<FinderOverlay *>().last();
-    std::vector<double> steps, reads;
-    long allocations = 0;
-    for (auto _ : state) {
-        // Moves alternate between two places, as a hand's never rest.
-        const QPointF at(100 + steps.size() % 2, 100);
-        QMouseEvent move(QEvent::MouseMove, at, at, Qt::NoButton, Qt::NoButton, {});
-        const auto start = Clock::now();
-        const long before = g_allocations;
-        QApplication::sendEvent(overlay, &move);
-        allocations += g_allocations - before;
-        const auto stepped = Clock::now();
-        benchmark::DoNotOptimize(frozen.ReadBlock(at.toPoint()));
-        const auto read = Clock::now();
-        steps.push_back(std::chrono::duration<double, std::micro>(stepped - start).count());
-        reads.push_back(std::chrono::duration<double, std::micro>(read - stepped).count());
-    }
+    // Moves alternate between two places, as a hand's never rest.
+    TimeBesideFloor(
+        state, "frozen_read_us",
+        [overlay](bool odd) {
+            const QPointF at(100 + odd, 100);
+            QMouseEvent move(QEvent::MouseMove, at, at, Qt::NoButton, Qt::NoButton, {});
+            QApplication::sendEvent(overlay, &move);
+        },
+        [&frozen](bool odd) {
+            benchmark::DoNotOptimize(frozen.ReadBlock(QPoint(100 + odd, 100)));
+        });
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, {});
     QApplication::sendEvent(overlay, &escape);
-    const double step = Median(steps), raw = Median(reads);
-    state.counters["step_us"] = step;
-    state.counters["frozen_read_us"] = raw;
-    state.counters["ratio"] = step / raw;
-    state.counters["allocations_per_step"] = double(allocations) / double(steps.size());
 }
 BENCHMARK(FrozenStepAgainstFrozenRead)->Unit(benchmark::kMicrosecond);
 

@@ -13,7 +13,8 @@ double WcagLinear(int part)
 
 double RelativeLuminance(ColourValue c)
 {
-    return 0.2126 * WcagLinear(RedOf(c)) + 0.7152 * WcagLinear(GreenOf(c)) + 0.0722 * WcagLinear(BlueOf(c));
+    return 0.2126 * WcagLinear(RedOf(c)) + 0.7152 * WcagLinear(GreenOf(c)) +
+           0.0722 * WcagLinear(BlueOf(c));
 }
 
 } // namespace
