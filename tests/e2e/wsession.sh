@@ -24,6 +24,11 @@ if ((EUID == 0)); then
 fi
 
 unset DISPLAY WAYLAND_DISPLAY
+# In a sanitizer build the leak check stays off here: at exit, Qt's Wayland plugin leaves the
+# protocol objects it made and the sanitizer runtime its own buffers, and their stacks, cut short
+# at the system libraries, cannot be told from the program's. The same code is leak-checked on X11
+# and in the unit tests; memory errors and undefined behaviour are still caught here.
+export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 export QT_QPA_PLATFORM=wayland XDG_CURRENT_DESKTOP=sway XDG_SESSION_TYPE=wayland
 export XDG_DATA_HOME=$work/data XDG_STATE_HOME=$work/state SWAYSOCK=$XDG_RUNTIME_DIR/sway.sock
 # Nothing asks for the accessibility bus, which is not there.
