@@ -13,6 +13,7 @@ class ColourDisplay;
 class FinderDrag;
 class frmAbout;
 class frmColour;
+class frmContrast;
 class frmCopy;
 class frmPreview;
 class PalettePointer;
@@ -124,6 +125,7 @@ private:
     QPointer<frmAbout> m_about;
     QPointer<frmCopy> m_copyOptions;
     QPointer<frmColour> m_enterColour;
+    QPointer<frmContrast> m_contrast;
     QPointer<frmPreview> m_preview;
     bool m_unloaded = false;
 };

@@ -9,6 +9,7 @@
 #include "core/prompts.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmcolour.h"
+#include "dialogs/frmcontrast.h"
 #include "dialogs/frmcopy.h"
 #include "dialogs/frmpreview.h"
 #include "palettes/drawpalette.h"
@@ -156,7 +157,9 @@ void frmMain::CreateMenus()
                            {80, "Ho&ver", QKeySequence(Qt::CTRL | Qt::Key_V)},
                            {90, "&Link", QKeySequence(Qt::CTRL | Qt::Key_L)},
                            {100, "-", {}},
-                           {110, "&Change Font...", QKeySequence(Qt::CTRL | Qt::Key_C)}},
+                           {110, "&Change Font...", QKeySequence(Qt::CTRL | Qt::Key_C)},
+                           {120, "-", {}},
+                           {130, "Con&trast...", QKeySequence(Qt::Key_F12)}},
                           previews);
 
     const auto options = [this](int index) { mnuOptions_Click(index); };
@@ -323,6 +326,10 @@ void frmMain::mnuView_Click(int index)
 
 void frmMain::mnuPreview_Click(int index)
 {
+    if (index == 130) {
+        ShowOnce(m_contrast, [this] { return new frmContrast(*picMain, this); });
+        return;
+    }
     const ColourValue colour = ReadSwatchColour(*picMain, TrueSwatch);
     const std::pair<int, const SettingsValue *> roles[] = {{30, &Schema::ActiveLinkColour},
                                                            {40, &Schema::BackgroundColour},
@@ -339,6 +346,8 @@ void frmMain::mnuPreview_Click(int index)
             StatusMessage(LoadResString(FirstPreviewPartText + (slot - 30) / 10) +
                           QLatin1Char(' ') + LoadResString(IsNowText) + QLatin1Char(' ') +
                           picMain->lblHexName[0]->text());
+        if (value && m_contrast)
+            m_contrast->Form_Load();
     }
     if (index == 110) {
         if (const std::optional<QString> font =

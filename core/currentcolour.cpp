@@ -34,6 +34,7 @@ void Caption(QLabel &label, const QString &text, ColourValue band)
 void Show(ColourDisplay &picMain, ColourValue trueColour, ColourValue safeColour,
           const QString &upperText)
 {
+    const ColourValue before = ReadSwatchColour(picMain, TrueSwatch);
     picMain.FilledBox(BandLeft, BandsTop, BandRight, BandsMiddle, trueColour);
     picMain.FilledBox(BandLeft, BandsMiddle, BandRight, BandsBottom, safeColour);
     Caption(*picMain.lblHexName[0], upperText, trueColour);
@@ -41,6 +42,8 @@ void Show(ColourDisplay &picMain, ColourValue trueColour, ColourValue safeColour
     // Each caption is centred across again because its width follows its new text.
     for (QLabel *caption : picMain.lblHexName)
         CentreInContainer(picMain, *caption, CentreAcross);
+    if (ReadSwatchColour(picMain, TrueSwatch) != before)
+        emit picMain.colourChanged();
 }
 
 } // namespace

@@ -20,6 +20,10 @@ public:
 
     // The captions: [0] on the true colour, [1] on the safe colour.
     std::array<QLabel *, 2> lblHexName;
+
+signals:
+    // The true colour shown is another than before, whichever command made it current.
+    void colourChanged();
 };
 
 // Where CentreInContainer puts a control.

@@ -7,6 +7,7 @@
 #include "app/frmmain.h"
 #include "dialogs/frmalert.h"
 #include "dialogs/frmcolour.h"
+#include "dialogs/frmcontrast.h"
 #include "dialogs/frmcopy.h"
 #include "settings/strings.h"
 #include "tests/freshsettings.h"
@@ -114,7 +115,7 @@ private slots:
 
     // The main window with every palette and every View setting, instant copy on, the widest
     // readouts and a long status text; every notation of Enter Colour, every page of Copy Options
-    // with all its controls enabled, the RGB notice and About.
+    // with all its controls enabled, the RGB notice, About and Contrast.
     void everyWindow()
     {
         QStringList faults;
@@ -158,7 +159,9 @@ private slots:
         frmAlert alert(showAlert, &window);
         alert.show();
         window.mnuHelp_Click(30);
-        faults << Clipped(&alert) << Clipped(window.findChild<QDialog *>("frmAbout"));
+        window.mnuPreview_Click(130);
+        faults << Clipped(&alert) << Clipped(window.findChild<QDialog *>("frmAbout"))
+               << Clipped(window.findChild<frmContrast *>());
         faults.removeDuplicates();
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
