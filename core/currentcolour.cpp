@@ -41,6 +41,7 @@ void Show(ColourDisplay &picMain, ColourValue trueColour, ColourValue safeColour
     // Each caption is centred across again because its width follows its new text.
     for (QLabel *caption : picMain.lblHexName)
         CentreInContainer(picMain, *caption, CentreAcross);
+    emit picMain.ColoursShown(trueColour);
 }
 
 } // namespace

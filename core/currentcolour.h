@@ -20,6 +20,10 @@ public:
 
     // The captions: [0] on the true colour, [1] on the safe colour.
     std::array<QLabel *, 2> lblHexName;
+
+signals:
+    // Every time the display shows its colours anew, whoever made them current, with the true one.
+    void ColoursShown(ColourValue trueColour);
 };
 
 // Where CentreInContainer puts a control.

@@ -66,6 +66,22 @@ private slots:
         named("safe colour of a name", Q | P | A, names, "tomato", "\"#FF6633\"",
               RgbColour(255, 102, 51), SafeColourKind);
         named("copy true after a name", Q | P | A, CopyTrueColourCommand, "tomato", "\"#FF6347\"");
+
+        // The CSS forms as they are, though the options would quote, tag and raise them.
+        const CopyOptions shaped{CopyFlags::fromInt(Q | P | R | T), EightBit, 3, Html, 3, 3};
+        auto css = [&](const char *name, CopySource form, const char *text,
+                       ColourValue colour = RgbColour(255, 102, 0)) {
+            QTest::newRow(name) << shaped << colour << form << TrueColourKind << QString()
+                                << QString(text);
+        };
+        css("css hex", CssHexCopy, "#ff6600");
+        css("css short hex", CssShortHexCopy, "#f60");
+        css("css short hex of a grey without one", CssShortHexCopy, "#808080", 0x808080);
+        css("css rgb", CssRgbCopy, "rgb(255 102 0)");
+        css("css hsl", CssHslCopy, "hsl(24 100% 50%)");
+        css("css oklch", CssOklchCopy, "oklch(69.58% 0.204 43.49)");
+        css("css oklch of a grey", CssOklchCopy, "oklch(59.99% 0 0)", 0x808080);
+        css("css custom property", CssCustomPropertyCopy, "--colour-ff6600: #ff6600;");
     }
     void composeCopyText()
     {
