@@ -68,20 +68,15 @@ private slots:
         named("copy true after a name", Q | P | A, CopyTrueColourCommand, "tomato", "\"#FF6347\"");
 
         // The CSS forms as they are, though the options would quote, tag and raise them.
-        const CopyOptions shaped{CopyFlags::fromInt(Q | P | R | T), EightBit, 3, Html, 3, 3};
-        auto css = [&](const char *name, CopySource form, const char *text,
-                       ColourValue colour = RgbColour(255, 102, 0)) {
-            QTest::newRow(name) << shaped << colour << form << TrueColourKind << QString()
-                                << QString(text);
-        };
-        css("css hex", CssHexCopy, "#ff6600");
-        css("css short hex", CssShortHexCopy, "#f60");
-        css("css short hex of a grey without one", CssShortHexCopy, "#808080", 0x808080);
-        css("css rgb", CssRgbCopy, "rgb(255 102 0)");
-        css("css hsl", CssHslCopy, "hsl(24 100% 50%)");
-        css("css oklch", CssOklchCopy, "oklch(69.58% 0.204 43.49)");
-        css("css oklch of a grey", CssOklchCopy, "oklch(59.99% 0 0)", 0x808080);
-        css("css custom property", CssCustomPropertyCopy, "--colour-ff6600: #ff6600;");
+        const int shaped = Q | P | R | T;
+        const ColourValue orange = RgbColour(255, 102, 0), grey = 0x808080;
+        named("css short hex", shaped, CssShortHexCopy, "", "#f60", orange);
+        named("css short hex of a grey without one", shaped, CssShortHexCopy, "", "#808080", grey);
+        named("css rgb", shaped, CssRgbCopy, "", "rgb(255 102 0)", orange);
+        named("css hsl", shaped, CssHslCopy, "", "hsl(24 100% 50%)", orange);
+        named("css oklch of a grey", shaped, CssOklchCopy, "", "oklch(59.99% 0 0)", grey);
+        named("css custom property", shaped, CssCustomPropertyCopy, "", "--colour-ff6600: #ff6600;",
+              orange);
     }
     void composeCopyText()
     {
