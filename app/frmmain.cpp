@@ -204,6 +204,7 @@ void frmMain::Form_Load()
     mnuOptions[40]->setChecked(Settings.alwaysOnTop);
     mnuOptions[50]->setChecked(Settings.showSplash);
     ShowInstantCopyState();
+    ShowCssForm();
     MenuRadioCheck(PalettePosition(Settings.currentPalette), 5);
     stbPanel[2]->setText(PaletteShortName(Settings.currentPalette));
 

@@ -44,6 +44,7 @@ public:
     void MenuRadioCheck(int position, int count);
 
     void mnuColour_Click(int index);
+    void mnuCopyCss_Click(int index);
     void mnuView_Click(int index);
     void mnuPreview_Click(int index);
     void mnuOptions_Click(int index);
@@ -82,6 +83,7 @@ public:
     // Menu items and toolbar buttons by their indices.
     QMap<int, QAction *> mnuColour, mnuView, mnuPreview, mnuOptions, mnuHelp;
     QMap<int, QAction *> tlbButtons;
+    QMap<int, QAction *> mnuCopyCss; // the Copy CSS submenu, mnuColour[110]
 
     ProgramSettings Settings;
     SwatchHistory History;
@@ -110,6 +112,7 @@ private:
     void ToggleCopySwitch(CopyFlag flag, StringId onText);
     void ToggleInstantCopy();
     void ShowInstantCopyState();
+    void ShowCssForm();
     void ToggleAlwaysOnTop();
     void ApplyAlwaysOnTop();
     void ImportOldSettings();

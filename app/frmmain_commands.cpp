@@ -4,6 +4,7 @@
 #include "app/help.h"
 #include "core/copyactions.h"
 #include "core/copytext.h"
+#include "core/cssforms.h"
 #include "core/currentcolour.h"
 #include "core/picturebox.h"
 #include "core/prompts.h"
@@ -121,6 +122,24 @@ void frmMain::CreateMenus()
                           {90, "-", {}},
                           {100, "E&xit", QKeySequence(Qt::CTRL | Qt::Key_X)}},
                          colour);
+    // Copy CSS sits with the other copies, before their separator. Each caption shows the shape of
+    // its form.
+    auto *copyCss = new QMenu(tr("Copy &CSS"), menus[0]);
+    copyCss->setObjectName(QStringLiteral("mnuCopyCss"));
+    menus[0]->insertMenu(mnuColour[30], copyCss);
+    mnuColour.insert(110, copyCss->menuAction());
+    mnuCopyCss = AddItems(copyCss,
+                          {{10, "&Hex #rrggbb", {}},
+                           {20, "&Short Hex #rgb", {}},
+                           {30, "&RGB rgb()", {}},
+                           {40, "HS&L hsl()", {}},
+                           {50, "&OKLCH oklch()", {}},
+                           {60, "Custom &Property --colour-rrggbb", {}}},
+                          [this](int index) { mnuCopyCss_Click(index); });
+    // Short hex is offered only where it is exact, so for whatever colour becomes current.
+    connect(picMain, &ColourDisplay::colourChanged, this, [this](ColourValue colour) {
+        mnuCopyCss[20]->setEnabled(CssShortHexText(colour).has_value());
+    });
 
     const auto view = [this](int index) { mnuView_Click(index); };
     mnuView = AddItems(menus[1],
@@ -314,6 +333,26 @@ void frmMain::mnuColour_Click(int index)
         close();
         break;
     }
+}
+
+void frmMain::mnuCopyCss_Click(int index)
+{
+    if (!mnuCopyCss.contains(index))
+        return;
+    Settings.cssForm = CopySource(CssHexCopy + index / 10 - 1);
+    ShowCssForm();
+    StatusMessage(CopyCss(*picMain, Settings.copyOptions, Settings.cssForm));
+}
+
+// The repeat key F8 sits beside the form last chosen, and copies in it with the menu closed;
+// short hex is offered for the colour shown at load as for every later one.
+void frmMain::ShowCssForm()
+{
+    mnuCopyCss[20]->setEnabled(
+        CssShortHexText(ReadSwatchColour(*picMain, TrueSwatch)).has_value());
+    const int chosen = (Settings.cssForm - CssHexCopy + 1) * 10;
+    for (auto [index, item] : mnuCopyCss.asKeyValueRange())
+        item->setShortcut(index == chosen ? QKeySequence(Qt::Key_F8) : QKeySequence());
 }
 
 void frmMain::mnuView_Click(int index)

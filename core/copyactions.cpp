@@ -29,6 +29,12 @@ QString CopySafeColour(const ColourDisplay &picMain, const CopyOptions &options)
     return LoadResString(CopiedSafeColourText);
 }
 
+QString CopyCss(const ColourDisplay &picMain, const CopyOptions &options, CopySource form)
+{
+    Copy(picMain, options, TrueSwatch, form, TrueColourKind);
+    return LoadResString(FirstCssCopiedText + (form - CssHexCopy));
+}
+
 void CopyPickedColour(const ColourDisplay &picMain, const CopyOptions &options, CopySource source)
 {
     if (options.copyFlags.testFlag(InstantCopy))

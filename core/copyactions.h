@@ -15,5 +15,9 @@ QString CopyTrueColour(const ColourDisplay &picMain, const CopyOptions &options)
 // Copies the current safe colour, as the lower band shows it; returns the status text to show.
 QString CopySafeColour(const ColourDisplay &picMain, const CopyOptions &options);
 
+// Copies the current true colour in the CSS form of copy source form; returns the status text to
+// show.
+QString CopyCss(const ColourDisplay &picMain, const CopyOptions &options, CopySource form);
+
 // Copies the current true colour for source when instant copy is on; else does nothing.
 void CopyPickedColour(const ColourDisplay &picMain, const CopyOptions &options, CopySource source);

@@ -1,5 +1,6 @@
 #include "core/copytext.h"
 
+#include "core/cssforms.h"
 #include "settings/strings.h"
 
 #include <QClipboard>
@@ -27,6 +28,23 @@ QString Value(ColourValue colour, CopySource source, CopyKind kind, const CopyOp
 QString ComposeCopyText(ColourValue colour, CopySource source, CopyKind kind,
                         const CopyOptions &options, const QString &upperCaption)
 {
+    // A style sheet takes these as they are: quotes, a tag or upper case would break them.
+    switch (source) {
+    case CssHexCopy:
+        return CssHexText(colour);
+    case CssShortHexCopy:
+        return CssShortHexText(colour).value_or(CssHexText(colour));
+    case CssRgbCopy:
+        return CssRgbText(colour);
+    case CssHslCopy:
+        return CssHslText(colour);
+    case CssOklchCopy:
+        return CssOklchText(colour);
+    case CssCustomPropertyCopy:
+        return CssCustomPropertyText(colour);
+    default:
+        break;
+    }
     QString text = Value(colour, source, kind, options, upperCaption);
     if (options.copyFlags.testFlag(Quotes))
         text = u'"' + text + u'"';

@@ -19,6 +19,13 @@ enum CopySource : int {
     CopyTrueColourCommand = 9,
     CopySafeColourCommand = 10,
     ImportCopy = 11,
+    // Copy CSS, one source for each form of core/cssforms.h; the copy options shape none of them.
+    CssHexCopy = 12,
+    CssShortHexCopy = 13,
+    CssRgbCopy = 14,
+    CssHslCopy = 15,
+    CssOklchCopy = 16,
+    CssCustomPropertyCopy = 17,
 };
 
 // The source of the copy that follows a pick from palette kind.
@@ -31,7 +38,8 @@ enum CopySource : int {
 enum CopyKind : int { TrueColourKind = 0, SafeColourKind = 2 };
 
 // The text a copy puts on the clipboard: hex, rgb or the picked name (upperCaption, the upper
-// caption of the current-colour display), quoted, tagged and cased as the options say.
+// caption of the current-colour display), quoted, tagged and cased as the options say; for a CSS
+// form source the form as it is, the six-digit hex for a short hex the colour has not.
 [[nodiscard]] QString ComposeCopyText(ColourValue colour, CopySource source, CopyKind kind,
                                       const CopyOptions &options, const QString &upperCaption);
 

@@ -42,8 +42,9 @@ void Show(ColourDisplay &picMain, ColourValue trueColour, ColourValue safeColour
     // Each caption is centred across again because its width follows its new text.
     for (QLabel *caption : picMain.lblHexName)
         CentreInContainer(picMain, *caption, CentreAcross);
-    if (ReadSwatchColour(picMain, TrueSwatch) != before)
-        emit picMain.colourChanged();
+    // Read back, as a system colour's reference shows as the desktop's colour.
+    if (const ColourValue after = ReadSwatchColour(picMain, TrueSwatch); after != before)
+        emit picMain.colourChanged(after);
 }
 
 } // namespace

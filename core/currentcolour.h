@@ -23,7 +23,7 @@ public:
 
 signals:
     // The true colour shown is another than before, whichever command made it current.
-    void colourChanged();
+    void colourChanged(ColourValue trueColour);
 };
 
 // Where CentreInContainer puts a control.

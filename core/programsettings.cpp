@@ -36,6 +36,14 @@ PaletteKind Palette()
     return PaletteKind(IsPaletteKind(palette) ? palette : Schema::Palette.Default());
 }
 
+// Any number but a CSS form's (from an edited file) would copy in some other source's way.
+CopySource CssForm()
+{
+    const int form = GetSetting(Schema::CssForm);
+    return CopySource(
+        form >= CssHexCopy && form <= CssCustomPropertyCopy ? form : Schema::CssForm.Default());
+}
+
 } // namespace
 
 ProgramSettings ReadProgramSettings()
@@ -53,6 +61,7 @@ ProgramSettings ReadProgramSettings()
     settings.showAlert = Switch(Schema::Alert);
     settings.viewFlags = GetSetting(Schema::View);
     settings.currentPalette = Palette();
+    settings.cssForm = CssForm();
     return settings;
 }
 
@@ -70,4 +79,5 @@ void SaveProgramSettings(const ProgramSettings &settings)
     SaveValue(Schema::CssTagCopy, copy.cssProperty);
     SaveValue(Schema::View, settings.viewFlags);
     SaveValue(Schema::Palette, int(settings.currentPalette));
+    SaveValue(Schema::CssForm, int(settings.cssForm));
 }

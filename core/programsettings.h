@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/copyoptions.h"
+#include "core/copytext.h"
 #include "core/palettekind.h"
 
 // Which parts of the main window are shown.
@@ -16,6 +17,8 @@ struct ProgramSettings
     int viewFlags = 0;
     PaletteKind currentPalette = NoPalette;
     CopyOptions copyOptions;
+    // The form Copy CSS copied in last, which its repeat key copies in.
+    CopySource cssForm = CssHexCopy;
 };
 
 // The settings as stored, defaults for what is missing.

@@ -44,6 +44,7 @@ const QString ProgramKey = LoadResString(101);
 const QString PositionKey = LoadResString(102);
 const QString SettingsKey = LoadResString(103);
 const QString ColoursKey = LoadResString(104);
+const QString ExtrasKey = LoadResString(391);
 
 const Setting<int> Left = Number(PositionKey, 105);
 const Setting<int> Top = Number(PositionKey, 106);
@@ -68,6 +69,9 @@ const Setting<QString> FontText =
     Text(SettingsKey, 315,
          QStringLiteral("Tarvo Pigmenta Release 4, for easy HTML colour conversion from your "
                         "computer to your browser.\r\n"));
+
+// 12, the six-digit hex form.
+const Setting<int> CssForm = Number(ExtrasKey, 392, 12);
 
 const Setting<int> TrueColour = Number(ColoursKey, 108, 0);
 const Setting<int> SafeColour = Number(ColoursKey, 109, 0);
@@ -99,8 +103,8 @@ Setting<int> OldCustomColour(int number)
 
 void CreateProgramKeys()
 {
-    for (const QString &key :
-         {Schema::ProgramKey, Schema::PositionKey, Schema::SettingsKey, Schema::ColoursKey})
+    for (const QString &key : {Schema::ProgramKey, Schema::PositionKey, Schema::SettingsKey,
+                               Schema::ColoursKey, Schema::ExtrasKey})
         CreateKey(key);
 }
 

@@ -29,6 +29,8 @@ extern const QString ProgramKey;
 extern const QString PositionKey;
 extern const QString SettingsKey;
 extern const QString ColoursKey;
+// What the program keeps beyond its first design.
+extern const QString ExtrasKey;
 
 extern const Setting<int> Left;
 extern const Setting<int> Top;
@@ -50,6 +52,9 @@ extern const Setting<QString> FontName;
 extern const Setting<QString> HeadingText;
 extern const Setting<QString> LinkText;
 extern const Setting<QString> FontText;
+
+// The form Copy CSS copied in last, the one its repeat key copies in: a copy source of the forms.
+extern const Setting<int> CssForm;
 
 // A link's colour, blue, and its colour under the pointer, green, where no other is chosen: the
 // Preview's page starts with them, and the About window's link has them.
@@ -81,7 +86,7 @@ inline constexpr int OldCustomColourCount = 30;
 
 } // namespace Schema
 
-// Creates the program's four keys where they are missing, as every start does.
+// Creates the program's keys where they are missing, as every start does.
 void CreateProgramKeys();
 
 // The stored value, or the default when it is missing or of another type than the schema's; a

@@ -302,6 +302,14 @@ constexpr StringEntry StringTable[] = {
     {388, u"On top unavailable"},
     {389, u"No colour was picked"},
     {390, u"No screen picker here"},
+    {391, u"Software\\Tarvo\\Pigmenta R4\\Extras"},
+    {392, u"CSS Form"},
+    {393, u"Copied CSS hex"},
+    {394, u"Copied CSS short hex"},
+    {395, u"Copied CSS rgb()"},
+    {396, u"Copied CSS hsl()"},
+    {397, u"Copied CSS oklch()"},
+    {398, u"Copied CSS property"},
 };
 
 static_assert(std::is_sorted(std::begin(StringTable), std::end(StringTable),

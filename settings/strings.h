@@ -51,4 +51,6 @@ enum StringId : int {
     OnTopUnavailableText = 388,
     NoColourPickedText = 389,
     NoScreenPickerText = 390,
+    FirstCssCopiedText =
+        393, // "Copied CSS hex" to "Copied CSS property", in the order of the forms
 };

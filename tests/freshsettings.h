@@ -5,7 +5,7 @@
 
 #include <QFile>
 
-// A settings file of the test's own, as the program finds it on a first start: the four keys the
+// A settings file of the test's own, as the program finds it on a first start: the keys the
 // start creates and nothing else.
 inline void UseFreshSettings(const QString &path)
 {

@@ -137,7 +137,8 @@ private slots:
             }
         frmMain window;
         window.show();
-        for (int id : {388, 389, 390}) { // the Wayland status texts
+        // The Wayland status texts, and Copy CSS's.
+        for (int id : {388, 389, 390, 393, 394, 395, 396, 397, 398}) {
             window.StatusMessage(LoadResString(id));
             faults << Clipped(&window);
         }

@@ -216,6 +216,26 @@ private slots:
         }
     }
 
+    // F8 to the window copies in the CSS form chosen last, short hex only where it is exact.
+    void copyCss()
+    {
+        Store({{Schema::TrueColour, 0x808080}});
+        frmMain window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const auto f8Copies = [&](ColourValue colour, const char *shown) {
+            SetCurrentColour(*window.picMain, colour);
+            QGuiApplication::clipboard()->setText("untouched");
+            QTest::keyClick(&window, Qt::Key_F8);
+            QCOMPARE(QGuiApplication::clipboard()->text() + " / " + Panel(window, 1), shown);
+        };
+        f8Copies(0x808080, "#808080 / Copied CSS hex");
+        window.mnuCopyCss[50]->trigger();
+        f8Copies(RgbColour(255, 102, 0), "oklch(69.58% 0.204 43.49) / Copied CSS oklch()");
+        window.mnuCopyCss[20]->trigger();
+        f8Copies(0x808080, "untouched / Copied CSS short hex");
+    }
+
     // Where the manual cannot be shown, the status text says why, and where the manual is.
     void help()
     {

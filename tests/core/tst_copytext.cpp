@@ -66,6 +66,17 @@ private slots:
         named("safe colour of a name", Q | P | A, names, "tomato", "\"#FF6633\"",
               RgbColour(255, 102, 51), SafeColourKind);
         named("copy true after a name", Q | P | A, CopyTrueColourCommand, "tomato", "\"#FF6347\"");
+
+        // The CSS forms as they are, though the options would quote, tag and raise them.
+        const int shaped = Q | P | R | T;
+        const ColourValue orange = RgbColour(255, 102, 0), grey = 0x808080;
+        named("css short hex", shaped, CssShortHexCopy, "", "#f60", orange);
+        named("css short hex of a grey without one", shaped, CssShortHexCopy, "", "#808080", grey);
+        named("css rgb", shaped, CssRgbCopy, "", "rgb(255 102 0)", orange);
+        named("css hsl", shaped, CssHslCopy, "", "hsl(24 100% 50%)", orange);
+        named("css oklch of a grey", shaped, CssOklchCopy, "", "oklch(59.99% 0 0)", grey);
+        named("css custom property", shaped, CssCustomPropertyCopy, "", "--colour-ff6600: #ff6600;",
+              orange);
     }
     void composeCopyText()
     {

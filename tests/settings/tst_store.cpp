@@ -99,6 +99,7 @@ private slots:
             {Schema::ActiveLinkColour, program + "Colours", "Active Link", 255},
             {Schema::LinkColour, program + "Colours", "Link", 0xFF0000},
             {Schema::HoverColour, program + "Colours", "Hover", 39168},
+            {Schema::CssForm, program + "Extras", "CSS Form", 12},
             {Schema::Swatch(0), program + "Colours", "0", {}},
             {Schema::OldAlwaysOnTop, old + "Settings", "Always On Top", {}},
             {Schema::OldShowSplash, old + "Settings", "Show Splashscreen", {}},
