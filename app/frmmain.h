@@ -19,6 +19,7 @@ class PalettePointer;
 class PictureBox;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QStatusBar;
 class QToolBar;
 
@@ -93,6 +94,7 @@ protected:
 private:
     void CreateControls();
     void CreateMenus();
+    void CreateSwatchItems(QMenu *colour);
     void CreateToolbar();
     void CreateStatusBar();
     void CreateFinder();
@@ -112,6 +114,8 @@ private:
     void ToggleAlwaysOnTop();
     void ApplyAlwaysOnTop();
     void ImportOldSettings();
+    void ExportSwatches();
+    void ImportSwatches();
     void PickSystemColour();
     void ShowManual();
     void ShowAbout();

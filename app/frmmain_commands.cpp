@@ -120,6 +120,7 @@ void frmMain::CreateMenus()
                           {90, "-", {}},
                           {100, "E&xit", QKeySequence(Qt::CTRL | Qt::Key_X)}},
                          colour);
+    CreateSwatchItems(menus[0]);
 
     const auto view = [this](int index) { mnuView_Click(index); };
     mnuView = AddItems(menus[1],
@@ -309,6 +310,12 @@ void frmMain::mnuColour_Click(int index)
         break;
     case 100:
         close();
+        break;
+    case 130:
+        ExportSwatches();
+        break;
+    case 140:
+        ImportSwatches();
         break;
     }
 }

@@ -302,6 +302,15 @@ constexpr StringEntry StringTable[] = {
     {388, u"On top unavailable"},
     {389, u"No colour was picked"},
     {390, u"No screen picker here"},
+    {420, u"Swatches exported:"},
+    {421, u"No swatch to export"},
+    {422, u"Swatches imported:"},
+    {423, u"%1 could not be written: %2"},
+    {424, u"%1 could not be read: %2"},
+    {425, u"%1 is larger than 1 MiB, too large for a palette. Nothing was imported."},
+    {426, u"%1 is neither a GIMP palette nor CSS custom properties. Nothing was imported."},
+    {427, u"Line %2 of %1 is not a colour. Nothing was imported."},
+    {428, u"%1 of the %2 colours in %3 did not fit: no custom swatch was free for them."},
 };
 
 static_assert(std::is_sorted(std::begin(StringTable), std::end(StringTable),

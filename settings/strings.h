@@ -51,4 +51,12 @@ enum StringId : int {
     OnTopUnavailableText = 388,
     NoColourPickedText = 389,
     NoScreenPickerText = 390,
+    SwatchesExportedText = 420,
+    NoSwatchToExportText = 421,
+    SwatchesImportedText = 422,
+    NotWrittenText = 423, // "%1 could not be written: %2", the file and why
+    // The file, and why it could not be read; then each problem of a palette file, in the order
+    // of SwatchFileContents::Problem from TooLarge, with the file and the line.
+    NotReadText = 424,
+    SwatchesDidNotFitText = 428, // how many did not fit, of how many, in which file
 };

@@ -6,7 +6,7 @@
 
 // Answers the questions as the test says, keeps the title and text of each question and warning
 // and counts the beeps; the colour and font dialogs are cancelled, the program's own modal windows
-// not shown.
+// not shown, the file dialogs answered with fileName.
 class ScriptedPrompts final : public Prompts
 {
 public:
@@ -24,4 +24,13 @@ public:
     void RunModal(QDialog &) override {}
     void Beep() override { ++beeps; }
     std::optional<QString> ChooseFont(QWidget *, const QString &) override { return {}; }
+    // The file chosen in a file dialog (empty: cancelled), a save's under filter or, with none
+    // given, the first of those offered.
+    QString fileName, filter;
+    QString SaveFileName(QWidget *, const QString &, const QString &filters, QString &f) override
+    {
+        f = filter.isEmpty() ? filters.section(QStringLiteral(";;"), 0, 0) : filter;
+        return fileName;
+    }
+    QString OpenFileName(QWidget *, const QString &, const QString &) override { return fileName; }
 };

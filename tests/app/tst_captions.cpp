@@ -136,8 +136,11 @@ private slots:
             }
         frmMain window;
         window.show();
-        for (int id : {388, 389, 390}) { // the Wayland status texts
-            window.StatusMessage(LoadResString(id));
+        // The Wayland status texts and the swatch files'.
+        for (const QString &text :
+             {LoadResString(388), LoadResString(389), LoadResString(390),
+              LoadResString(420) + " 64", LoadResString(421), LoadResString(422) + " 64"}) {
+            window.StatusMessage(text);
             faults << Clipped(&window);
         }
         window.mnuColour_Click(40);
