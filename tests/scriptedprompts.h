@@ -24,12 +24,10 @@ public:
     void RunModal(QDialog &) override {}
     void Beep() override { ++beeps; }
     std::optional<QString> ChooseFont(QWidget *, const QString &) override { return {}; }
-    // The file chosen in a file dialog (empty: cancelled), a save's under filter or, with none
-    // given, the first of those offered.
-    QString fileName, filter;
-    QString SaveFileName(QWidget *, const QString &, const QString &filters, QString &f) override
+    QString fileName, filter; // a file dialog's answer (empty: cancelled), a save's filter
+    QString SaveFileName(QWidget *, const QString &, const QString &, QString &f) override
     {
-        f = filter.isEmpty() ? filters.section(QStringLiteral(";;"), 0, 0) : filter;
+        f = filter;
         return fileName;
     }
     QString OpenFileName(QWidget *, const QString &, const QString &) override { return fileName; }
