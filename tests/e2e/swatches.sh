@@ -58,7 +58,7 @@ shown() {
 }
 until_true 5 shown || fail "the custom palette does not show swatch 63 imported"
 
-# A file that is no palette: the message names it, and the settings stay as they were.
+# A file that is no palette: a message says so, and the settings stay as they were.
 printf 'not a palette\n' >"$work/bad.gpl"
 cp "$settings" "$work/before.reg"
 file_dialog 'Import Swatches' alt+c i "$work/bad.gpl"
