@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
 
@@ -41,4 +42,15 @@ std::optional<QString> DialogPrompts::ChooseFont(QWidget *parent, const QString 
     bool chosen = false;
     const QFont font = QFontDialog::getFont(&chosen, QFont(family), parent);
     return chosen ? std::optional(font.family()) : std::nullopt;
+}
+
+QString DialogPrompts::SaveFileName(QWidget *parent, const QString &title, const QString &filters,
+                                    QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, title, {}, filters, &filter);
+}
+
+QString DialogPrompts::OpenFileName(QWidget *parent, const QString &title, const QString &filters)
+{
+    return QFileDialog::getOpenFileName(parent, title, {}, filters);
 }

@@ -12,4 +12,7 @@ public:
     void RunModal(QDialog &dialog) override;
     void Beep() override;
     std::optional<QString> ChooseFont(QWidget *parent, const QString &family) override;
+    QString SaveFileName(QWidget *parent, const QString &title, const QString &filters,
+                         QString &filter) override;
+    QString OpenFileName(QWidget *parent, const QString &title, const QString &filters) override;
 };

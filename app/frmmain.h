@@ -20,6 +20,7 @@ class PalettePointer;
 class PictureBox;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QStatusBar;
 class QToolBar;
 
@@ -96,6 +97,7 @@ protected:
 private:
     void CreateControls();
     void CreateMenus();
+    void CreateSwatchItems(QMenu *colour);
     void CreateToolbar();
     void CreateStatusBar();
     void CreateFinder();
@@ -116,6 +118,8 @@ private:
     void ToggleAlwaysOnTop();
     void ApplyAlwaysOnTop();
     void ImportOldSettings();
+    void ExportSwatches();
+    void ImportSwatches();
     void PickSystemColour();
     void ShowManual();
     void ShowAbout();

@@ -140,6 +140,7 @@ void frmMain::CreateMenus()
     connect(picMain, &ColourDisplay::colourChanged, this, [this](ColourValue colour) {
         mnuCopyCss[20]->setEnabled(CssShortHexText(colour).has_value());
     });
+    CreateSwatchItems(menus[0]);
 
     const auto view = [this](int index) { mnuView_Click(index); };
     mnuView = AddItems(menus[1],
@@ -331,6 +332,12 @@ void frmMain::mnuColour_Click(int index)
         break;
     case 100:
         close();
+        break;
+    case 130:
+        ExportSwatches();
+        break;
+    case 140:
+        ImportSwatches();
         break;
     }
 }

@@ -5,10 +5,13 @@
 #include "app/mouseevent.h"
 #include "core/currentcolour.h"
 #include "core/twips.h"
+#include "palettes/palettehittest.h"
 #include "palettes/palettepointer.h"
 
+#include <QHelpEvent>
 #include <QLabel>
 #include <QShortcut>
+#include <QToolTip>
 
 void frmMain::CreatePalettePointer()
 {
@@ -77,6 +80,14 @@ void frmMain::lblHexName_MouseUp(int, int Button, int Shift, int X, int Y)
 
 bool frmMain::PaletteEvent(QObject *watched, QEvent *event)
 {
+    // The pointer resting on a cell tells what the cell holds.
+    if (watched == picPalette && event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QPoint at(PixelsToTwips(help->pos().x()), PixelsToTwips(help->pos().y()));
+        QToolTip::showText(help->globalPos(), CellToolTip(Settings.currentPalette, *picPalette, at),
+                           picPalette);
+        return true;
+    }
     // A colour cannot be dropped onto a palette that has gone.
     if (watched == picPalette && event->type() == QEvent::Hide)
         m_palette->CancelDrag();

@@ -32,6 +32,14 @@ public:
 
     // The font face chosen in the platform's font dialog, starting from family; none on cancel.
     virtual std::optional<QString> ChooseFont(QWidget *parent, const QString &family) = 0;
+
+    // The name of a file to write, chosen in the platform's file dialog under one of filters
+    // ("GIMP palette (*.gpl);;..."), and in filter the one it was chosen under; empty on cancel.
+    virtual QString SaveFileName(QWidget *parent, const QString &title, const QString &filters,
+                                 QString &filter) = 0;
+
+    // The name of a file to read, chosen in the platform's file dialog; empty on cancel.
+    virtual QString OpenFileName(QWidget *parent, const QString &title, const QString &filters) = 0;
 };
 
 // The prompts that SetPrompts made current: the platform's dialogs in the program, scripted

@@ -50,21 +50,28 @@ void DrawCustomPalette(PictureBox &picPalette, int columnStep, int rowStep)
 
 } // namespace
 
+QSize CellSteps(const PictureBox &picPalette, PaletteKind kind)
+{
+    const PaletteGrid grid = GridOf(kind);
+    if (grid.columns == 0)
+        return {};
+    // The browser-safe palette's 37 columns are spread over 10 twips more.
+    const int width = PixelsToTwips(picPalette.width()) - Margin + (kind == SafePalette ? 10 : 0);
+    const int height = PixelsToTwips(picPalette.height()) - Margin;
+    return QSize(width / grid.columns, height / grid.rows);
+}
+
 void DrawPalette(PictureBox &picPalette, PaletteKind kind)
 {
-    int width = PixelsToTwips(picPalette.width()) - Margin;
-    const int height = PixelsToTwips(picPalette.height()) - Margin;
     const OneRepaint repaint(picPalette);
     picPalette.Cls();
     picPalette.raise();
     const PaletteGrid grid = GridOf(kind);
     if (grid.columns == 0)
         return;
-    // The browser-safe palette's 37 columns are spread over 10 twips more.
-    if (kind == SafePalette)
-        width += 10;
-    const int columnStep = width / grid.columns;
-    const int rowStep = height / grid.rows;
+    const QSize steps = CellSteps(picPalette, kind);
+    const int columnStep = steps.width();
+    const int rowStep = steps.height();
     if (kind == CustomPalette) {
         DrawCustomPalette(picPalette, columnStep, rowStep);
         return;

@@ -1,7 +1,9 @@
 #include "palettes/palettehittest.h"
 
+#include "core/colournames.h"
 #include "core/picturebox.h"
 #include "core/twips.h"
+#include "palettes/drawpalette.h"
 #include "palettes/palettekind.h"
 #include "settings/schema.h"
 
@@ -84,4 +86,35 @@ QPoint PointerOnPalette(const PictureBox &picPalette)
 {
     const QPoint pixels = picPalette.mapFromGlobal(QCursor::pos());
     return QPoint(PixelsToTwips(pixels.x()), PixelsToTwips(pixels.y()));
+}
+
+QString CellToolTip(PaletteKind kind, const PictureBox &picPalette, QPoint at)
+{
+    const PaletteGrid grid = GridOf(kind);
+    // Whether at lies in the grid, which ends before far.
+    const auto before = [&at](QPoint far) {
+        return at.x() >= 0 && at.y() >= 0 && at.x() < far.x() && at.y() < far.y();
+    };
+    bool onCell = false;
+    if (kind == CustomPalette) {
+        onCell = PointerInSwatch(picPalette, kind, at) &&
+                 SwatchIsSaved(kind, PaletteHitTest(kind, picPalette, at), picPalette);
+    } else if (kind == NamesPalette || kind == SystemPalette) {
+        // Each cell is drawn up to the next one's start.
+        onCell = before(CellStart(kind, grid.columns, grid.rows));
+    } else if (grid.columns > 0) {
+        // A step for each cell, its far edge included.
+        const QSize steps = CellSteps(picPalette, kind);
+        onCell =
+            before(QPoint(steps.width() * grid.columns, steps.height() * grid.rows) + QPoint(1, 1));
+    }
+    if (!onCell)
+        return {};
+    const QString hex = u'#' + HexText(picPalette.Point(at.x(), at.y()));
+    const int index = PaletteHitTest(kind, picPalette, at);
+    if (kind == NamesPalette)
+        return ColourNameEntry(index).name + QStringLiteral("  ") + hex;
+    if (kind == SystemPalette)
+        return SystemColourEntry(index).name + QStringLiteral("  ") + hex;
+    return hex;
 }

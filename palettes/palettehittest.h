@@ -3,6 +3,7 @@
 #include "core/palettekind.h"
 
 #include <QPoint>
+#include <QString>
 
 class PictureBox;
 
@@ -26,3 +27,8 @@ class PictureBox;
 
 // Where the pointer is now, in twips of the palette box.
 [[nodiscard]] QPoint PointerOnPalette(const PictureBox &picPalette);
+
+// What the cell at at is, for its tooltip: the name and hex text of a names or system palette cell
+// ("darkcyan  #008B8B"), the hex text of a browser-safe, greyscale or saved custom swatch's colour;
+// empty on an empty swatch and off the cells.
+[[nodiscard]] QString CellToolTip(PaletteKind kind, const PictureBox &picPalette, QPoint at);

@@ -310,6 +310,15 @@ constexpr StringEntry StringTable[] = {
     {396, u"Copied CSS hsl()"},
     {397, u"Copied CSS oklch()"},
     {398, u"Copied CSS property"},
+    {399, u"Swatches exported:"},
+    {400, u"No swatch to export"},
+    {401, u"Swatches imported:"},
+    {402, u"%1 could not be written: %2"},
+    {403, u"%1 could not be read: %2"},
+    {404, u"%1 is larger than 1 MiB, too large for a palette. Nothing was imported."},
+    {405, u"%1 is neither a GIMP palette nor CSS custom properties. Nothing was imported."},
+    {406, u"Line %2 of %1 is not a colour. Nothing was imported."},
+    {407, u"%1 of the %2 colours in %3 did not fit: no custom swatch was free for them."},
 };
 
 static_assert(std::is_sorted(std::begin(StringTable), std::end(StringTable),

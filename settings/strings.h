@@ -53,4 +53,12 @@ enum StringId : int {
     NoScreenPickerText = 390,
     FirstCssCopiedText =
         393, // "Copied CSS hex" to "Copied CSS property", in the order of the forms
+    SwatchesExportedText = 399,
+    NoSwatchToExportText = 400,
+    SwatchesImportedText = 401,
+    NotWrittenText = 402, // "%1 could not be written: %2", the file and why
+    // The file, and why it could not be read; then each problem of a palette file, in the order
+    // of SwatchFileContents::Problem from TooLarge, with the file and the line.
+    NotReadText = 403,
+    SwatchesDidNotFitText = 407, // how many did not fit, of how many, in which file
 };

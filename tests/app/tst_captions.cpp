@@ -137,9 +137,13 @@ private slots:
             }
         frmMain window;
         window.show();
-        // The Wayland status texts, and Copy CSS's.
-        for (int id : {388, 389, 390, 393, 394, 395, 396, 397, 398}) {
-            window.StatusMessage(LoadResString(id));
+        // The Wayland status texts, Copy CSS's and the swatch files'.
+        for (const QString &text :
+             {LoadResString(388), LoadResString(389), LoadResString(390), LoadResString(393),
+              LoadResString(394), LoadResString(395), LoadResString(396), LoadResString(397),
+              LoadResString(398), LoadResString(399) + " 64", LoadResString(400),
+              LoadResString(401) + " 64"}) {
+            window.StatusMessage(text);
             faults << Clipped(&window);
         }
         window.mnuColour_Click(40);
