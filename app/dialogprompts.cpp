@@ -47,7 +47,21 @@ std::optional<QString> DialogPrompts::ChooseFont(QWidget *parent, const QString 
 QString DialogPrompts::SaveFileName(QWidget *parent, const QString &title, const QString &filters,
                                     QString &filter)
 {
-    return QFileDialog::getSaveFileName(parent, title, {}, filters, &filter);
+    QFileDialog dialog(parent, title, {}, filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectNameFilter(filter);
+    // The dialog puts the chosen type's ending on a name typed without one before it asks about
+    // replacing a file, so "out" does not replace out.gpl unasked.
+    const auto takeEnding = [&dialog](const QString &chosen) {
+        // "GIMP palette (*.gpl)" ends in gpl.
+        dialog.setDefaultSuffix(chosen.section(QLatin1String("*."), 1).section(u')', 0, 0));
+    };
+    takeEnding(filter);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, takeEnding);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    filter = dialog.selectedNameFilter();
+    return dialog.selectedFiles().value(0);
 }
 
 QString DialogPrompts::OpenFileName(QWidget *parent, const QString &title, const QString &filters)

@@ -39,6 +39,24 @@ until_true 10 test -s "$work/out.gpl" || fail "Export Swatches wrote no $work/ou
 diff <(printf 'GIMP Palette\nName: Tarvo Pigmenta swatches\nColumns: 8\n#\n%s\n%s\n%s\n' \
     $'255 102   0\tSwatch 1' $'  0 139 139\tSwatch 2' $'  1   2   3\tSwatch 3') "$work/out.gpl" ||
     fail "the exported palette differs"
+# The same name typed again without its ending: the dialog asks before out.gpl is replaced, and
+# No, then Esc, leave it as it was.
+file=$(stat -c %i "$work/out.gpl")
+xdotool windowfocus --sync "$window" key --delay 100 alt+c p
+dialog=$(find_window 'Export Swatches') || fail "Alt+C, P did not open Export Swatches again"
+xdotool windowfocus --sync "$dialog" type --delay 20 "$work/out"
+asked() {
+    question=$(xdotool search --onlyvisible --name '^Export Swatches$' | grep -vx "$dialog") &&
+        return 0
+    [[ $(xdotool getwindowfocus) != "$dialog" ]] || xdotool key Return
+    false
+}
+until_true 10 asked || fail "out.gpl was about to be replaced unasked"
+xdotool windowfocus --sync "$question" key Escape
+xdotool windowfocus --sync "$dialog" key Escape
+until_true 5 eval '[[ -z $(xdotool search --onlyvisible --name "^Export Swatches\$") ]]' ||
+    fail "No and Esc did not close the file dialog"
+[[ $(stat -c %i "$work/out.gpl") == "$file" ]] || fail "out.gpl was replaced after No"
 exit_by_menu "$pid"
 
 # Swatch 64 is in use, so the three go into 63, 62 and 61.
