@@ -39,9 +39,9 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         QStringLiteral("Tarvo Pigmenta, a colour tool for people who write web pages.\n"
                        "Without options it shows its main window."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Shows this help."));
+                                  QStringLiteral("Shows the options and ends."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Shows the version."));
+                                     QStringLiteral("Shows the version and ends."));
     const QCommandLineOption pick(
         QStringLiteral("pick"),
         QStringLiteral("Takes one colour from the screen and prints it: a click or Enter takes "

@@ -17,6 +17,12 @@ run --version
 run --help
 [[ $status == 0 && $(cat "$work/out") == *'--pick'*'--format <form>'*copytext* && ! -s $work/err ]] ||
     fail "--help ended with $status, printing $(cat "$work/out" "$work/err")"
+# The manual page agrees with the help: every long option and every example of a format.
+help=$(tr -s ' \n' '  ' <"$work/out")
+page=$(sed 's/\\//g' "$(dirname "$0")/../../man/pigmenta.1" | tr -s ' \n' '  ')
+while read -r text; do
+    [[ $page == *"$text"* ]] || fail "the manual page lacks $text"
+done < <(grep -oE -- '--[a-z]+|#[0-9a-f]{6}|[a-z]+\([0-9. %]+\)' <<<"$help" | sort -u)
 for arguments in --bogus '--format rgb' '--pick --format xyz' '--pick --format' '--pick extra'; do
     # shellcheck disable=SC2086 # one option a word
     run $arguments
