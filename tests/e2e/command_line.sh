@@ -98,6 +98,14 @@ xdotool key Escape
 picked 1 ''
 [[ ! -s $work/err ]] || fail "Esc said $(cat "$work/err")"
 
+# Where the desktop lets no program read the screen (a Wayland session) and no desktop portal
+# answers, there is no way to pick, and the program says so.
+status=0
+WAYLAND_DISPLAY=none DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus "$program" --pick \
+    >"$work/out" 2>"$work/err" || status=$?
+[[ $status == 1 && ! -s $work/out && $(cat "$work/err") == *'pigmenta: No screen picker here'* ]] ||
+    fail "without a picker --pick ended with $status, printing $(cat "$work/out" "$work/err")"
+
 [[ $(md5sum <"$settings") == "$before" && $(ls -A "$XDG_CONFIG_HOME/Tarvo") == registry.reg ]] ||
     fail "the picks changed the settings folder: $(ls -A "$XDG_CONFIG_HOME/Tarvo")"
 clipboard_is kept || fail "the picks changed the clipboard to $(xclip -selection clipboard -o)"
