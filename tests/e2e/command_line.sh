@@ -92,6 +92,17 @@ for factor in 1 2; do
 done
 unset QT_SCALE_FACTOR
 
+# The pick holds the pointer and the keys: a window that shows above the overlays and takes the
+# focus gets neither the arrow key nor the click.
+pick_at 4 100
+xlogo -geometry 300x300+0+0 &
+logo_pid=$!
+pids+=("$logo_pid")
+logo=$(find_window xlogo) || fail "xlogo did not show"
+xdotool windowfocus "$logo" key Right click 1
+picked 0 '#3366cc'
+stop "$logo_pid"
+
 # Esc ends without a colour.
 pick_at 4 100
 xdotool key Escape
