@@ -16,29 +16,6 @@
 #include <QLabel>
 #include <QScreen>
 
-namespace {
-
-// How far an arrow key moves the hot spot: one device pixel, ten with Shift; none for any other
-// key.
-QPoint ArrowStep(int key, int shift)
-{
-    const int step = shift & 1 ? 10 : 1;
-    switch (key) {
-    case Qt::Key_Left:
-        return {-step, 0};
-    case Qt::Key_Right:
-        return {step, 0};
-    case Qt::Key_Up:
-        return {0, -step};
-    case Qt::Key_Down:
-        return {0, step};
-    default:
-        return {};
-    }
-}
-
-} // namespace
-
 FinderDrag::FinderDrag(const FinderControls &controls, SwatchHistory &history,
                        const CopyOptions &options, QObject *parent)
     : QObject(parent), m_controls(controls), m_history(history), m_options(options)
@@ -87,7 +64,7 @@ void FinderDrag::AskPortal()
         m_portal = new DesktopPortal(this);
         connect(m_portal, &DesktopPortal::ScreenshotTaken, this, &FinderDrag::PickOver);
         connect(m_portal, &DesktopPortal::Picked, this, [this](ColourValue colour) {
-            ShowParts(colour);
+            ShowParts(m_controls, colour);
             Take(colour);
             m_controls.lblXCoord->clear();
             m_controls.lblYCoord->clear();
@@ -143,7 +120,7 @@ void FinderDrag::PickOver(const QImage &picture)
 void FinderDrag::MoveOverlayHotSpot(QPoint hotSpot)
 {
     m_frozen->SetCursorPos(hotSpot);
-    Sample(*m_frozen);
+    Sample(m_controls, *m_frozen);
     for (FinderOverlay *overlay : std::as_const(m_overlays))
         overlay->Follow(hotSpot);
 }
@@ -179,7 +156,7 @@ void FinderDrag::EndOverlays(bool take, FinderOverlay *last)
         Take(colour);
         CopyPickedColour(*m_controls.picMain, m_options, FinderCopy);
     } else {
-        ShowParts(ReadSwatchColour(*m_controls.picMain, TrueSwatch));
+        ShowParts(m_controls, ReadSwatchColour(*m_controls.picMain, TrueSwatch));
         m_controls.lblXCoord->clear();
         m_controls.lblYCoord->clear();
     }
@@ -191,39 +168,7 @@ void FinderDrag::imgLocator_MouseMove(int button, int, int, int)
     m_buttons = button;
     if (!Dragging() || !CurrentScreenSource().CanRead() || button != Qt::LeftButton)
         return;
-    Take(Sample(CurrentScreenSource()));
-}
-
-ColourValue FinderDrag::Sample(ScreenSource &source)
-{
-    const QPoint hotSpot = SampleScreen(*m_controls.picFinder, source);
-    m_controls.lblXCoord->setText(QString::number(hotSpot.x()));
-    m_controls.lblYCoord->setText(QString::number(hotSpot.y()));
-    const ColourValue colour = m_controls.picFinder->Point(647, 647);
-    ShowParts(colour);
-    return colour;
-}
-
-void FinderDrag::ShowParts(ColourValue colour)
-{
-    // The texts of every part are made once: a drag shows them at every movement.
-    struct PartTexts
-    {
-        QString value, fraction, percent;
-    };
-    static const std::array<PartTexts, 256> texts = [] {
-        std::array<PartTexts, 256> texts;
-        for (int part = 0; part < 256; ++part)
-            texts[part] = {QString::number(part), RedFloatText(part, 3),
-                           PercentText(part) + QLatin1Char('%')};
-        return texts;
-    }();
-    const int parts[] = {RedOf(colour), GreenOf(colour), BlueOf(colour)};
-    for (int i = 0; i < 3; ++i) {
-        m_controls.values[i]->setText(texts[parts[i]].value);
-        m_controls.fractions[i]->setText(texts[parts[i]].fraction);
-        m_controls.percents[i]->setText(texts[parts[i]].percent);
-    }
+    Take(Sample(m_controls, CurrentScreenSource()));
 }
 
 void FinderDrag::Take(ColourValue colour)

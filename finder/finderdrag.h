@@ -48,11 +48,6 @@ signals:
     void StatusMessage(const QString &text);
 
 private:
-    // Samples the screen at the source's hot spot into the view and the readouts; returns the
-    // colour taken.
-    ColourValue Sample(ScreenSource &source);
-    // Fills the colour readouts.
-    void ShowParts(ColourValue colour);
     // A colour taken from the screen becomes current.
     void Take(ColourValue colour);
     void AskPortal();

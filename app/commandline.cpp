@@ -1,0 +1,117 @@
+#include "app/commandline.h"
+
+#include "core/copytext.h"
+#include "core/cssforms.h"
+#include "core/programsettings.h"
+#include "dialogs/version.h"
+#include "finder/screenpick.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace {
+
+const QStringList Formats = {QStringLiteral("hex"), QStringLiteral("rgb"), QStringLiteral("hsl"),
+                             QStringLiteral("oklch"), QStringLiteral("copytext")};
+
+// A colour as a picked colour is printed, format being one of Formats.
+QString ColourText(ColourValue colour, const QString &format)
+{
+    if (format == QLatin1String("rgb"))
+        return CssRgbText(colour);
+    if (format == QLatin1String("hsl"))
+        return CssHslText(colour);
+    if (format == QLatin1String("oklch"))
+        return CssOklchText(colour);
+    if (format == QLatin1String("copytext"))
+        return ComposeCopyText(colour, FinderCopy, TrueColourKind,
+                               ReadProgramSettings().copyOptions, HexText(colour));
+    return CssHexText(colour);
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Tarvo Pigmenta, a colour tool for people who write web pages.\n"
+                       "Without options it shows its main window."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Shows the options and ends."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Shows the version and ends."));
+    const QCommandLineOption pick(
+        QStringLiteral("pick"),
+        QStringLiteral("Takes one colour from the screen and prints it: a click or Enter takes "
+                       "the colour under the reticle, the arrow keys move it by one pixel (ten "
+                       "with Shift), Esc ends without a colour."));
+    const QCommandLineOption format(
+        QStringLiteral("format"),
+        QStringLiteral("How --pick prints the colour: hex (#ff6600, the default), rgb (rgb(255 "
+                       "102 0)), hsl (hsl(24 100% 50%)), oklch (oklch(69.58% 0.204 43.49)) or "
+                       "copytext (the text Copy True Colour would copy, shaped by the stored copy "
+                       "options)."),
+        QStringLiteral("form"), Formats.first());
+    parser.addOptions({help, version, pick, format});
+
+    CommandLine command;
+    // Without an application object, which needs a display, the parser cannot name the program.
+    command.usage =
+        parser.helpText().replace(QLatin1String("<executable_name>"), QLatin1String("pigmenta"));
+    const QString form = parser.parse(arguments) ? parser.value(format) : QString();
+    if (!parser.errorText().isEmpty())
+        command.problem = parser.errorText();
+    else if (!parser.positionalArguments().isEmpty())
+        command.problem =
+            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+    else if (parser.isSet(help))
+        command.action = CommandLine::ShowHelp;
+    else if (parser.isSet(version))
+        command.action = CommandLine::ShowVersion;
+    else if (parser.isSet(format) && !parser.isSet(pick))
+        command.problem = QStringLiteral("--format goes with --pick.");
+    else if (!Formats.contains(form))
+        command.problem =
+            QStringLiteral("Unknown format '%1': hex, rgb, hsl, oklch or copytext.").arg(form);
+    else if (parser.isSet(pick))
+        command.action = CommandLine::PickColour, command.format = form;
+    if (!command.problem.isEmpty())
+        command.action = CommandLine::UsageError;
+    return command;
+}
+
+std::optional<int> AnswerWithoutWindows(const CommandLine &command)
+{
+    switch (command.action) {
+    case CommandLine::ShowHelp:
+        std::fputs(qPrintable(command.usage), stdout);
+        return 0;
+    case CommandLine::ShowVersion:
+        std::puts("Tarvo Pigmenta " PIGMENTA_VERSION);
+        return 0;
+    case CommandLine::UsageError:
+        std::fprintf(stderr, "pigmenta: %s\n\n%s", qPrintable(command.problem),
+                     qPrintable(command.usage));
+        return 2;
+    default:
+        return std::nullopt;
+    }
+}
+
+int PrintPickedColour(const QString &format)
+{
+    ScreenPick pick;
+    QObject::connect(&pick, &ScreenPick::Picked, [&format](ColourValue colour) {
+        std::puts(qPrintable(ColourText(colour, format)));
+        QCoreApplication::exit(0);
+    });
+    QObject::connect(&pick, &ScreenPick::Ended, [](const QString &problem) {
+        if (!problem.isEmpty())
+            std::fprintf(stderr, "pigmenta: %s\n", qPrintable(problem));
+        QCoreApplication::exit(1);
+    });
+    pick.Start();
+    return QCoreApplication::exec();
+}
