@@ -75,8 +75,10 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     else if (!Formats.contains(form))
         command.problem =
             QStringLiteral("Unknown format '%1': hex, rgb, hsl, oklch or copytext.").arg(form);
-    else if (parser.isSet(pick))
-        command.action = CommandLine::PickColour, command.format = form;
+    else if (parser.isSet(pick)) {
+        command.action = CommandLine::PickColour;
+        command.format = form;
+    }
     if (!command.problem.isEmpty())
         command.action = CommandLine::UsageError;
     return command;
@@ -95,6 +97,18 @@ std::optional<int> AnswerWithoutWindows(const CommandLine &command)
         std::fprintf(stderr, "pigmenta: %s\n\n%s", qPrintable(command.problem),
                      qPrintable(command.usage));
         return 2;
+    case CommandLine::PickColour:
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+        // Qt ends the program outright where it finds no display to open; a script that runs the
+        // pick gets a word and a status instead.
+        if (qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            std::fputs("pigmenta: No display to pick from\n", stderr);
+            return 1;
+        }
+#endif
+        return std::nullopt;
     default:
         return std::nullopt;
     }

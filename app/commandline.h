@@ -19,7 +19,8 @@ struct CommandLine
 [[nodiscard]] CommandLine ParseCommandLine(const QStringList &arguments);
 
 // Prints the help, the version or a usage error with the help, and returns the exit status: these
-// need no display, which a terminal over ssh may lack. Nothing for the actions that need one.
+// need no display, which a terminal over ssh may lack. Nothing for the actions that need one,
+// unless there is none: a pick then says so and returns 1.
 [[nodiscard]] std::optional<int> AnswerWithoutWindows(const CommandLine &command);
 
 // Takes one colour from the screen and prints it in format on standard output; returns the exit

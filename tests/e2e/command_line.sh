@@ -29,6 +29,10 @@ for arguments in --bogus '--format rgb' '--pick --format xyz' '--pick --format' 
     [[ $status == 2 && ! -s $work/out && $(cat "$work/err") == pigmenta:*'Usage: pigmenta [options]'* ]] ||
         fail "$arguments ended with $status, printing $(cat "$work/out" "$work/err")"
 done
+# A pick with no display at all says so and ends with 1, as a script can tell, instead of Qt's abort.
+WAYLAND_DISPLAY='' QT_QPA_PLATFORM='' run --pick
+[[ $status == 1 && ! -s $work/out && $(cat "$work/err") == 'pigmenta: No display to pick from' ]] ||
+    fail "--pick without a display ended with $status, printing $(cat "$work/out" "$work/err")"
 
 # Stripes eight pixels wide from the left edge: orange, blue, orange... The pick takes the pixel 3
 # right of and 3 below the hot spot, under the reticle's centre.
