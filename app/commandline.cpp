@@ -57,9 +57,6 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     parser.addOptions({help, version, pick, format});
 
     CommandLine command;
-    // Without an application object, which needs a display, the parser cannot name the program.
-    command.usage =
-        parser.helpText().replace(QLatin1String("<executable_name>"), QLatin1String("pigmenta"));
     const QString form = parser.parse(arguments) ? parser.value(format) : QString();
     if (!parser.errorText().isEmpty())
         command.problem = parser.errorText();
@@ -81,6 +78,11 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     }
     if (!command.problem.isEmpty())
         command.action = CommandLine::UsageError;
+    // Without an application object, which needs a display, the parser cannot name the program.
+    // The text is made only where it is shown, not at every start.
+    if (command.action == CommandLine::ShowHelp || command.action == CommandLine::UsageError)
+        command.usage = parser.helpText().replace(QLatin1String("<executable_name>"),
+                                                  QLatin1String("pigmenta"));
     return command;
 }
 
