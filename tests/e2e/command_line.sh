@@ -52,15 +52,6 @@ pick_at() {
     pids+=("$picker")
     find_window Finder >/dev/null || fail "no overlay showed for --pick $*"
 }
-# picked STATUS TEXT: the pick ended with STATUS, having printed TEXT.
-picked() {
-    gone() { ! kill -0 "$picker" 2>/dev/null; }
-    until_true 10 gone || fail "the pick did not end"
-    status=0
-    wait "$picker" || status=$?
-    [[ $status == "$1" && $(cat "$work/out") == "$2" ]] ||
-        fail "the pick ended with $status, printing '$(cat "$work/out" "$work/err")', not $1 '$2'"
-}
 
 # A click takes the colour under the reticle, with no settings file, which the pick does not make.
 pick_at 4 100

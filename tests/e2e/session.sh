@@ -60,3 +60,14 @@ stored() {
 
 # saved NAME: whether the settings file holds a value NAME now.
 saved() { [[ -n $(stored "$1") ]]; }
+
+# picked STATUS TEXT: the command line's pick ($picker, printing to $work/out) ended with STATUS,
+# having printed TEXT.
+picked() {
+    gone() { ! kill -0 "$picker" 2>/dev/null; }
+    until_true 10 gone || fail "the pick did not end"
+    status=0
+    wait "$picker" || status=$?
+    [[ $status == "$1" && $(cat "$work/out") == "$2" ]] ||
+        fail "the pick ended with $status, printing '$(cat "$work/out" "$work/err")', not $1 '$2'"
+}

@@ -24,15 +24,6 @@ pick() {
     overlay_shown() { window_geometry Finder; }
     until_true 10 overlay_shown || fail "no overlay showed the screenshot for --pick $*"
 }
-# picked STATUS TEXT: the pick ended with STATUS, having printed TEXT.
-picked() {
-    gone() { ! kill -0 "$picker" 2>/dev/null; }
-    until_true 10 gone || fail "the pick did not end"
-    status=0
-    wait "$picker" || status=$?
-    [[ $status == "$1" && $(cat "$work/out") == "$2" ]] ||
-        fail "the pick ended with $status, printing '$(cat "$work/out" "$work/err")', not $1 '$2'"
-}
 
 pick
 pointer_move 100 100
