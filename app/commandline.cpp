@@ -55,6 +55,21 @@ CommandLine ParseCommandLine(const QStringList &arguments)
                        "options)."),
         QStringLiteral("form"), Formats.first());
     parser.addOptions({help, version, pick, format});
+    // The toolkit's own options, which QApplication takes out of the arguments, pass unnamed in
+    // the help: -platform xcb, -style Fusion, or -session as a session manager starts the program
+    // again. They are single words after one dash, as the toolkit reads them.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const auto toolkitOption = [&parser](const char *name, const QString &valueName) {
+        QCommandLineOption option(QLatin1String(name), {}, valueName);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    };
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display",
+                             "geometry", "style", "stylesheet", "qmljsdebugger"})
+        toolkitOption(name, QStringLiteral("value"));
+    toolkitOption("reverse", {});
+    toolkitOption("widgetcount", {});
 
     CommandLine command;
     const QString form = parser.parse(arguments) ? parser.value(format) : QString();

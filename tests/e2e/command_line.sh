@@ -104,6 +104,11 @@ xdotool key Escape
 picked 1 ''
 [[ ! -s $work/err ]] || fail "Esc said $(cat "$work/err")"
 
+# The toolkit's own options reach it, as they did before the program had options of its own.
+pick_at 4 100 -platform xcb -style Fusion -reverse
+xdotool click 1
+picked 0 '#ff6600'
+
 # Where the desktop lets no program read the screen (a Wayland session) and no desktop portal
 # answers, there is no way to pick, and the program says so.
 status=0
