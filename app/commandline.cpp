@@ -8,7 +8,9 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -28,6 +30,17 @@ QString ColourText(ColourValue colour, const QString &format)
         return ComposeCopyText(colour, FinderCopy, TrueColourKind,
                                ReadProgramSettings().copyOptions, HexText(colour));
     return CssHexText(colour);
+}
+
+// The exit status after printing status's text: 1 where it did not reach standard output (a full
+// disk), which says why, as a script would otherwise take nothing printed for success.
+int Printed(int status)
+{
+    if (std::fflush(stdout) == 0)
+        return status;
+    std::fprintf(stderr, "pigmenta: Standard output could not be written: %s\n",
+                 std::strerror(errno));
+    return 1;
 }
 
 } // namespace
@@ -106,10 +119,10 @@ std::optional<int> AnswerWithoutWindows(const CommandLine &command)
     switch (command.action) {
     case CommandLine::ShowHelp:
         std::fputs(qPrintable(command.usage), stdout);
-        return 0;
+        return Printed(0);
     case CommandLine::ShowVersion:
         std::puts("Tarvo Pigmenta " PIGMENTA_VERSION);
-        return 0;
+        return Printed(0);
     case CommandLine::UsageError:
         std::fprintf(stderr, "pigmenta: %s\n\n%s", qPrintable(command.problem),
                      qPrintable(command.usage));
@@ -136,7 +149,7 @@ int PrintPickedColour(const QString &format)
     ScreenPick pick;
     QObject::connect(&pick, &ScreenPick::Picked, [&format](ColourValue colour) {
         std::puts(qPrintable(ColourText(colour, format)));
-        QCoreApplication::exit(0);
+        QCoreApplication::exit(Printed(0));
     });
     QObject::connect(&pick, &ScreenPick::Ended, [](const QString &problem) {
         if (!problem.isEmpty())
