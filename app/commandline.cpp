@@ -103,6 +103,8 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     else if (parser.isSet(pick)) {
         command.action = CommandLine::PickColour;
         command.format = form;
+        command.displayNamed =
+            parser.isSet(QStringLiteral("display")) || parser.isSet(QStringLiteral("platform"));
     }
     if (!command.problem.isEmpty())
         command.action = CommandLine::UsageError;
@@ -131,7 +133,7 @@ std::optional<int> AnswerWithoutWindows(const CommandLine &command)
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
         // Qt ends the program outright where it finds no display to open; a script that runs the
         // pick gets a word and a status instead.
-        if (qEnvironmentVariableIsEmpty("DISPLAY") &&
+        if (!command.displayNamed && qEnvironmentVariableIsEmpty("DISPLAY") &&
             qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
             qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             std::fputs("pigmenta: No display to pick from\n", stderr);

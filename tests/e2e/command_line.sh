@@ -127,6 +127,14 @@ picked 1 ''
 pick_at 4 100 -platform xcb -style Fusion -reverse
 xdotool click 1
 picked 0 '#ff6600'
+# The display named by -display, not by the environment.
+xdotool mousemove 4 100
+env -u DISPLAY -u QT_QPA_PLATFORM "$program" --pick -display "$DISPLAY" >"$work/out" 2>"$work/err" &
+picker=$!
+pids+=("$picker")
+find_window Finder >/dev/null || fail "no overlay showed for --pick -display $DISPLAY"
+xdotool click 1
+picked 0 '#ff6600'
 
 # Where the desktop lets no program read the screen (a Wayland session) and no desktop portal
 # answers, there is no way to pick, and the program says so.
