@@ -8,7 +8,9 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -28,6 +30,17 @@ QString ColourText(ColourValue colour, const QString &format)
         return ComposeCopyText(colour, FinderCopy, TrueColourKind,
                                ReadProgramSettings().copyOptions, HexText(colour));
     return CssHexText(colour);
+}
+
+// The exit status after printing status's text: 1 where it did not reach standard output (a full
+// disk), which says why, as a script would otherwise take nothing printed for success.
+int Printed(int status)
+{
+    if (std::fflush(stdout) == 0)
+        return status;
+    std::fprintf(stderr, "pigmenta: Standard output could not be written: %s\n",
+                 std::strerror(errno));
+    return 1;
 }
 
 } // namespace
@@ -55,6 +68,21 @@ CommandLine ParseCommandLine(const QStringList &arguments)
                        "options)."),
         QStringLiteral("form"), Formats.first());
     parser.addOptions({help, version, pick, format});
+    // The toolkit's own options, which QApplication takes out of the arguments, pass unnamed in
+    // the help: -platform xcb, -style Fusion, or -session as a session manager starts the program
+    // again. They are single words after one dash, as the toolkit reads them.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const auto toolkitOption = [&parser](const char *name, const QString &valueName) {
+        QCommandLineOption option(QLatin1String(name), {}, valueName);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    };
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display",
+                             "geometry", "style", "stylesheet", "qmljsdebugger"})
+        toolkitOption(name, QStringLiteral("value"));
+    toolkitOption("reverse", {});
+    toolkitOption("widgetcount", {});
 
     CommandLine command;
     const QString form = parser.parse(arguments) ? parser.value(format) : QString();
@@ -75,6 +103,8 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     else if (parser.isSet(pick)) {
         command.action = CommandLine::PickColour;
         command.format = form;
+        command.displayNamed =
+            parser.isSet(QStringLiteral("display")) || parser.isSet(QStringLiteral("platform"));
     }
     if (!command.problem.isEmpty())
         command.action = CommandLine::UsageError;
@@ -91,10 +121,10 @@ std::optional<int> AnswerWithoutWindows(const CommandLine &command)
     switch (command.action) {
     case CommandLine::ShowHelp:
         std::fputs(qPrintable(command.usage), stdout);
-        return 0;
+        return Printed(0);
     case CommandLine::ShowVersion:
         std::puts("Tarvo Pigmenta " PIGMENTA_VERSION);
-        return 0;
+        return Printed(0);
     case CommandLine::UsageError:
         std::fprintf(stderr, "pigmenta: %s\n\n%s", qPrintable(command.problem),
                      qPrintable(command.usage));
@@ -103,7 +133,7 @@ std::optional<int> AnswerWithoutWindows(const CommandLine &command)
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
         // Qt ends the program outright where it finds no display to open; a script that runs the
         // pick gets a word and a status instead.
-        if (qEnvironmentVariableIsEmpty("DISPLAY") &&
+        if (!command.displayNamed && qEnvironmentVariableIsEmpty("DISPLAY") &&
             qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
             qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             std::fputs("pigmenta: No display to pick from\n", stderr);
@@ -121,7 +151,7 @@ int PrintPickedColour(const QString &format)
     ScreenPick pick;
     QObject::connect(&pick, &ScreenPick::Picked, [&format](ColourValue colour) {
         std::puts(qPrintable(ColourText(colour, format)));
-        QCoreApplication::exit(0);
+        QCoreApplication::exit(Printed(0));
     });
     QObject::connect(&pick, &ScreenPick::Ended, [](const QString &problem) {
         if (!problem.isEmpty())

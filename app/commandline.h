@@ -13,6 +13,8 @@ struct CommandLine
     QString format;  // how a picked colour is printed: hex, rgb, hsl, oklch or copytext
     QString problem; // what is wrong, for a usage error
     QString usage;   // the help text
+    // Whether the toolkit's options name the display (-display) or the platform (-platform).
+    bool displayNamed = false;
 };
 
 // arguments as main receives them, the program's name first.

@@ -23,6 +23,13 @@ page=$(sed 's/\\//g' "$(dirname "$0")/../../man/pigmenta.1" | tr -s ' \n' '  ')
 while read -r text; do
     [[ $page == *"$text"* ]] || fail "the manual page lacks $text"
 done < <(grep -oE -- '--[a-z]+|#[0-9a-f]{6}|[a-z]+\([0-9. %]+\)' <<<"$help" | sort -u)
+# What cannot be written is no success: a script learns that the text did not arrive.
+for arguments in --version --help; do
+    status=0
+    env -u DISPLAY "$program" "$arguments" >/dev/full 2>"$work/err" || status=$?
+    [[ $status == 1 && $(cat "$work/err") == 'pigmenta: '*'No space left on device' ]] ||
+        fail "$arguments to a full disk ended with $status, printing $(cat "$work/err")"
+done
 for arguments in --bogus '--format rgb' '--pick --format xyz' '--pick --format' '--pick extra'; do
     # shellcheck disable=SC2086 # one option a word
     run $arguments
@@ -98,11 +105,36 @@ xdotool windowfocus "$logo" key Right click 1
 picked 0 '#3366cc'
 stop "$logo_pid"
 
+# A colour picked but not written ends with 1 and says why.
+xdotool mousemove 4 100
+"$program" --pick >/dev/full 2>"$work/err" &
+picker=$!
+pids+=("$picker")
+find_window Finder >/dev/null || fail "no overlay showed for --pick to a full disk"
+xdotool click 1
+: >"$work/out"
+picked 1 ''
+[[ $(cat "$work/err") == 'pigmenta: '*'No space left on device' ]] ||
+    fail "a pick to a full disk said $(cat "$work/err")"
+
 # Esc ends without a colour.
 pick_at 4 100
 xdotool key Escape
 picked 1 ''
 [[ ! -s $work/err ]] || fail "Esc said $(cat "$work/err")"
+
+# The toolkit's own options reach it, as they did before the program had options of its own.
+pick_at 4 100 -platform xcb -style Fusion -reverse
+xdotool click 1
+picked 0 '#ff6600'
+# The display named by -display, not by the environment.
+xdotool mousemove 4 100
+env -u DISPLAY -u QT_QPA_PLATFORM "$program" --pick -display "$DISPLAY" >"$work/out" 2>"$work/err" &
+picker=$!
+pids+=("$picker")
+find_window Finder >/dev/null || fail "no overlay showed for --pick -display $DISPLAY"
+xdotool click 1
+picked 0 '#ff6600'
 
 # Where the desktop lets no program read the screen (a Wayland session) and no desktop portal
 # answers, there is no way to pick, and the program says so.
