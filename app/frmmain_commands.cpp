@@ -355,8 +355,7 @@ void frmMain::mnuCopyCss_Click(int index)
 // short hex is offered for the colour shown at load as for every later one.
 void frmMain::ShowCssForm()
 {
-    mnuCopyCss[20]->setEnabled(
-        CssShortHexText(ReadSwatchColour(*picMain, TrueSwatch)).has_value());
+    mnuCopyCss[20]->setEnabled(CssShortHexText(ReadSwatchColour(*picMain, TrueSwatch)).has_value());
     const int chosen = (Settings.cssForm - CssHexCopy + 1) * 10;
     for (auto [index, item] : mnuCopyCss.asKeyValueRange())
         item->setShortcut(index == chosen ? QKeySequence(Qt::Key_F8) : QKeySequence());
