@@ -6,27 +6,21 @@
 #include "core/picturebox.h"
 #include "finder/desktopportal.h"
 #include "finder/finderoverlay.h"
-#include "finder/frozenscreen.h"
 #include "finder/samplescreen.h"
 #include "finder/screensource.h"
+#include "finder/stilloverlays.h"
 #include "palettes/swatchhistory.h"
 #include "settings/strings.h"
 
 #include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 
 FinderDrag::FinderDrag(const FinderControls &controls, SwatchHistory &history,
                        const CopyOptions &options, QObject *parent)
     : QObject(parent), m_controls(controls), m_history(history), m_options(options)
 {}
 
-FinderDrag::~FinderDrag()
-{
-    // The overlays go with the main window.
-    if (m_frozen)
-        QGuiApplication::restoreOverrideCursor();
-}
+FinderDrag::~FinderDrag() = default;
 
 bool FinderDrag::Dragging() const
 {
@@ -99,58 +93,20 @@ void FinderDrag::EndPortalPick(const QString &status)
 void FinderDrag::PickOver(const QImage &picture)
 {
     m_askedForScreenshot = false;
-    m_frozen = std::make_unique<FrozenScreen>(picture, ScreenPlaces());
-    QGuiApplication::setOverrideCursor(ReticleCursor(101));
-    for (QScreen *screen : QGuiApplication::screens()) {
-        const ScreenPlace place{screen->geometry(), screen->devicePixelRatio()};
-        auto *overlay = new FinderOverlay(screen, m_frozen->ScreenPicture(place), m_controls,
-                                          m_controls.picMain->window());
-        connect(overlay, &FinderOverlay::Moved, this, &FinderDrag::MoveOverlayHotSpot);
-        connect(overlay, &FinderOverlay::Clicked, this,
-                [this, overlay] { EndOverlays(true, overlay); });
-        connect(overlay, &FinderOverlay::KeyDown, this,
-                [this, overlay](int key, int shift) { OverlayKeyDown(key, shift, overlay); });
-        m_overlays.append(overlay);
-        overlay->showFullScreen();
-    }
-    MoveOverlayHotSpot(m_frozen->CursorPos());
-    m_overlays.first()->activateWindow();
-}
-
-void FinderDrag::MoveOverlayHotSpot(QPoint hotSpot)
-{
-    m_frozen->SetCursorPos(hotSpot);
-    Sample(m_controls, *m_frozen);
-    for (FinderOverlay *overlay : std::as_const(m_overlays))
-        overlay->Follow(hotSpot);
-}
-
-// Arrow keys move the hot spot over the picture, as they move the pointer of a drag elsewhere;
-// Esc ends the pick without a colour, the one before the press still current.
-void FinderDrag::OverlayKeyDown(int key, int shift, FinderOverlay *overlay)
-{
-    if (key == Qt::Key_Escape)
-        EndOverlays(false, overlay);
-    else if (const QPoint step = ArrowStep(key, shift); !step.isNull())
-        MoveOverlayHotSpot(m_frozen->CursorPos() + step);
+    m_still = std::make_unique<StillOverlays>(picture, m_controls, m_controls.picMain->window());
+    connect(m_still.get(), &StillOverlays::Clicked, this,
+            [this](FinderOverlay *overlay) { EndOverlays(true, overlay); });
+    // Esc ends the pick without a colour, the one before the press still current.
+    connect(m_still.get(), &StillOverlays::Escaped, this,
+            [this](FinderOverlay *overlay) { EndOverlays(false, overlay); });
 }
 
 void FinderDrag::EndOverlays(bool take, FinderOverlay *last)
 {
     const ColourValue colour = m_controls.picFinder->Point(647, 647);
-    // The other overlays go first: a desktop keeps the keys from a window that a full-screen one
-    // still covers.
-    for (FinderOverlay *overlay : std::as_const(m_overlays)) {
-        overlay->disconnect(this);
-        if (overlay != last) {
-            overlay->hide();
-            overlay->deleteLater();
-        }
-    }
+    m_still->CloseAllBut(last);
     last->Close(m_controls.picMain->window());
-    m_overlays.clear();
-    m_frozen.reset();
-    QGuiApplication::restoreOverrideCursor();
+    m_still.reset();
     m_controls.picFinder->Cls();
     if (take) {
         Take(colour);

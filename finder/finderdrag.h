@@ -10,7 +10,7 @@
 
 class DesktopPortal;
 class FinderOverlay;
-class FrozenScreen;
+class StillOverlays;
 class QImage;
 class ScreenSource;
 class SwatchHistory;
@@ -51,8 +51,6 @@ private:
     // A colour taken from the screen becomes current.
     void Take(ColourValue colour);
     void AskPortal();
-    void MoveOverlayHotSpot(QPoint hotSpot);
-    void OverlayKeyDown(int key, int shift, FinderOverlay *overlay);
     // Ends a pick over the screenshot, taking the colour at the hot spot or none; the overlay
     // last used gives the keys back to the main window.
     void EndOverlays(bool take, FinderOverlay *last);
@@ -66,8 +64,7 @@ private:
     SwatchHistory &m_history;
     const CopyOptions &m_options;
     DesktopPortal *m_portal = nullptr;
-    std::unique_ptr<FrozenScreen> m_frozen;
-    QList<FinderOverlay *> m_overlays;
+    std::unique_ptr<StillOverlays> m_still; // while a pick goes over a desktop's screenshot
     // Whether the question to the desktop is for a screenshot, which may still fall back to its
     // own pick.
     bool m_askedForScreenshot = false;

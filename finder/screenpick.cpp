@@ -4,10 +4,10 @@
 #include "core/twips.h"
 #include "finder/desktopportal.h"
 #include "finder/finderoverlay.h"
-#include "finder/frozenscreen.h"
 #include "finder/samplescreen.h"
 #include "finder/screenmap.h"
 #include "finder/screensource.h"
+#include "finder/stilloverlays.h"
 #include "settings/strings.h"
 
 #include <QCursor>
@@ -71,12 +71,7 @@ ScreenPick::ScreenPick()
             [this] { PortalGaveNothing(LoadResString(NoScreenPickerText)); });
 }
 
-ScreenPick::~ScreenPick()
-{
-    qDeleteAll(m_overlays);
-    if (m_frozen)
-        QGuiApplication::restoreOverrideCursor();
-}
+ScreenPick::~ScreenPick() = default;
 
 void ScreenPick::Start()
 {
@@ -102,27 +97,16 @@ void ScreenPick::PickOver(const QImage &picture)
     // A picture that the desktop gave came without the pointer's place, and the overlays cannot
     // hold the pointer and the keys where the program may not read the screen.
     const bool ownPicture = !std::exchange(m_askedForScreenshot, false);
-    m_frozen = std::make_unique<FrozenScreen>(picture, ScreenPlaces());
-    QGuiApplication::setOverrideCursor(ReticleCursor(101));
-    for (QScreen *screen : QGuiApplication::screens()) {
-        const ScreenPlace place{screen->geometry(), screen->devicePixelRatio()};
-        auto *overlay =
-            new FinderOverlay(screen, m_frozen->ScreenPicture(place), m_controls, nullptr);
-        connect(overlay, &FinderOverlay::Moved, this, &ScreenPick::MoveHotSpot);
-        connect(overlay, &FinderOverlay::Clicked, this,
-                [this] { emit Picked(m_controls.picFinder->Point(647, 647)); });
-        connect(overlay, &FinderOverlay::KeyDown, this, &ScreenPick::KeyDown);
-        m_overlays.append(overlay);
-        overlay->showFullScreen();
-    }
-    MoveHotSpot(m_frozen->CursorPos());
-    m_overlays.first()->activateWindow();
+    m_still = std::make_unique<StillOverlays>(picture, m_controls, nullptr);
+    connect(m_still.get(), &StillOverlays::Clicked, this,
+            [this] { emit Picked(m_controls.picFinder->Point(647, 647)); });
+    connect(m_still.get(), &StillOverlays::Escaped, this, [this] { emit Ended(QString()); });
     if (!ownPicture)
         return;
     // The X server tells no window that the pointer is in it when the window shows under the
     // pointer and takes the grab: the overlays learn it here, in whole logical pixels as the
     // pointer's events give it, and the pick starts there.
-    for (FinderOverlay *overlay : std::as_const(m_overlays)) {
+    for (FinderOverlay *overlay : m_still->Overlays()) {
         const QPointF at = QCursor::pos() - overlay->screen()->geometry().topLeft();
         QEnterEvent enter(at, at, QCursor::pos());
         QCoreApplication::sendEvent(overlay, &enter);
@@ -136,26 +120,9 @@ void ScreenPick::PickOver(const QImage &picture)
 // wherever the overlays get the pointer and the keys.
 void ScreenPick::HoldPointerAndKeys(int triesLeft)
 {
-    QWindow *window = m_overlays.first()->windowHandle();
+    QWindow *window = m_still->Overlays().first()->windowHandle();
     if ((window->setMouseGrabEnabled(true) && window->setKeyboardGrabEnabled(true)) ||
         triesLeft == 0)
         return;
     QTimer::singleShot(20, this, [this, triesLeft] { HoldPointerAndKeys(triesLeft - 1); });
-}
-
-void ScreenPick::MoveHotSpot(QPoint hotSpot)
-{
-    m_frozen->SetCursorPos(hotSpot);
-    Sample(m_controls, *m_frozen);
-    for (FinderOverlay *overlay : std::as_const(m_overlays))
-        overlay->Follow(hotSpot);
-}
-
-// Arrow keys move the hot spot over the picture; Esc ends the pick without a colour.
-void ScreenPick::KeyDown(int key, int shift)
-{
-    if (key == Qt::Key_Escape)
-        emit Ended(QString());
-    else if (const QPoint step = ArrowStep(key, shift); !step.isNull())
-        MoveHotSpot(m_frozen->CursorPos() + step);
 }

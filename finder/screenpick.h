@@ -8,8 +8,7 @@
 #include <memory>
 
 class DesktopPortal;
-class FinderOverlay;
-class FrozenScreen;
+class StillOverlays;
 
 // One colour taken from the screen with no main window, for the command line: the screens as they
 // were at the start, in overlays with the finder's magnified view and readouts beside the hot
@@ -34,16 +33,13 @@ signals:
 
 private:
     void PickOver(const QImage &picture);
-    void MoveHotSpot(QPoint hotSpot);
-    void KeyDown(int key, int shift);
     void HoldPointerAndKeys(int triesLeft);
     void PortalGaveNothing(const QString &problem);
 
     QWidget m_hidden; // holds the view and the readouts that the overlays show
     FinderControls m_controls;
     DesktopPortal *m_portal;
-    std::unique_ptr<FrozenScreen> m_frozen;
-    QList<FinderOverlay *> m_overlays;
+    std::unique_ptr<StillOverlays> m_still;
     // Whether the question to the desktop is for a screenshot, which may still fall back to its
     // own pick.
     bool m_askedForScreenshot = false;
