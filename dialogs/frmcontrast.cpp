@@ -87,38 +87,43 @@ frmContrast::frmContrast(const ColourDisplay &picMain, QWidget *parent)
     grid->addWidget(cmdClose, 9, 5, 1, 2, Qt::AlignRight);
     connect(cmdClose, &QPushButton::clicked, this, &frmContrast::cmdClose_Click);
 
-    // The Preview's colours change only by the main window's commands, which load this again.
-    connect(&picMain, &ColourDisplay::colourChanged, this, &frmContrast::Form_Load);
+    // The Preview's colours change only by the main window's commands, which load this again; the
+    // current colour changes at every step of a finder drag, which reads no setting.
+    connect(&picMain, &ColourDisplay::colourChanged, this, &frmContrast::ShowCurrentColour);
     Form_Load();
 }
 
 void frmContrast::Form_Load()
 {
     const ColourValue background = Stored(Schema::BackgroundColour);
-    const ColourValue current = ReadSwatchColour(m_picMain, TrueSwatch);
-    const std::pair<ColourValue, ColourValue> pairs[PairCount] = {
-        {Stored(Schema::FontColour), background},
-        {Stored(Schema::HeadingColour), background},
-        {Stored(Schema::LinkColour), background},
-        {Stored(Schema::HoverColour), background},
-        {Stored(Schema::ActiveLinkColour), background},
-        {current, RgbColour(255, 255, 255)},
-        {current, RgbColour(0, 0, 0)}};
-    for (int pair = 0; pair < PairCount; ++pair) {
-        const auto [foreground, back] = pairs[pair];
-        QPalette palette = lblSample[pair]->palette();
-        palette.setColor(QPalette::WindowText, ResolveColour(foreground));
-        palette.setColor(QPalette::Window, ResolveColour(back));
-        lblSample[pair]->setPalette(palette);
-        lblSample[pair]->setToolTip(HexText(foreground) + tr(" on ") + HexText(back));
-        const double ratio = ContrastRatio(foreground, back);
-        lblRatio[pair]->setText(ContrastRatioText(ratio));
-        const ContrastVerdicts verdicts = ContrastVerdictsOf(ratio);
-        const bool passes[] = {verdicts.aaNormal, verdicts.aaLarge, verdicts.aaaNormal,
-                               verdicts.aaaLarge};
-        for (int level = 0; level < 4; ++level)
-            lblVerdict[pair][level]->setText(passes[level] ? tr("Pass") : tr("Fail"));
-    }
+    const Setting<int> *previewColours[] = {&Schema::FontColour, &Schema::HeadingColour,
+                                            &Schema::LinkColour, &Schema::HoverColour,
+                                            &Schema::ActiveLinkColour};
+    for (int pair = 0; pair < 5; ++pair)
+        ShowPair(pair, Stored(*previewColours[pair]), background);
+    ShowCurrentColour(ReadSwatchColour(m_picMain, TrueSwatch));
+}
+
+void frmContrast::ShowCurrentColour(ColourValue current)
+{
+    ShowPair(5, current, RgbColour(255, 255, 255));
+    ShowPair(6, current, RgbColour(0, 0, 0));
+}
+
+void frmContrast::ShowPair(int pair, ColourValue foreground, ColourValue back)
+{
+    QPalette palette = lblSample[pair]->palette();
+    palette.setColor(QPalette::WindowText, ResolveColour(foreground));
+    palette.setColor(QPalette::Window, ResolveColour(back));
+    lblSample[pair]->setPalette(palette);
+    lblSample[pair]->setToolTip(HexText(foreground) + tr(" on ") + HexText(back));
+    const double ratio = ContrastRatio(foreground, back);
+    lblRatio[pair]->setText(ContrastRatioText(ratio));
+    const ContrastVerdicts verdicts = ContrastVerdictsOf(ratio);
+    const bool passes[] = {verdicts.aaNormal, verdicts.aaLarge, verdicts.aaaNormal,
+                           verdicts.aaaLarge};
+    for (int level = 0; level < 4; ++level)
+        lblVerdict[pair][level]->setText(passes[level] ? tr("Pass") : tr("Fail"));
 }
 
 void frmContrast::cmdClose_Click()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/colour.h"
+
 #include <QDialog>
 #include <array>
 
@@ -31,5 +33,9 @@ public:
     QPushButton *cmdClose;
 
 private:
+    void ShowCurrentColour(ColourValue current);
+    // Shows the row of pair: its sample, its ratio and its verdicts.
+    void ShowPair(int pair, ColourValue foreground, ColourValue back);
+
     const ColourDisplay &m_picMain;
 };
