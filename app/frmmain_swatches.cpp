@@ -15,6 +15,13 @@
 #include <QSaveFile>
 #include <algorithm>
 
+namespace {
+
+// What GetSwatches gives for a swatch without a stored colour: no colour or system colour's number.
+constexpr int NoSwatch = -1;
+
+} // namespace
+
 // Export and Import come after the history items, before the separator above Exit.
 void frmMain::CreateSwatchItems(QMenu *colour)
 {
@@ -35,9 +42,9 @@ void frmMain::CreateSwatchItems(QMenu *colour)
 void frmMain::ExportSwatches()
 {
     QList<ColourValue> colours;
-    for (int index = 0; index < Schema::SwatchCount; ++index) {
-        if (const QVariant stored = GetValue(Schema::Swatch(index)); !stored.isNull())
-            colours.append(stored.toInt());
+    for (const int stored : GetSwatches(NoSwatch)) {
+        if (stored != NoSwatch)
+            colours.append(stored);
     }
     if (colours.isEmpty()) {
         StatusMessage(LoadResString(NoSwatchToExportText));
@@ -101,9 +108,10 @@ void frmMain::ImportSwatches()
         return;
     }
     // Every free swatch is found before the first colour is stored, which makes one free no more.
+    const QList<int> swatches = GetSwatches(NoSwatch);
     QList<int> free;
     for (int index = Schema::SwatchCount - 1; index >= 0; --index) {
-        if (GetValue(Schema::Swatch(index)).isNull())
+        if (swatches[index] == NoSwatch)
             free.append(index);
     }
     const qsizetype fitting = std::min(free.size(), contents.colours.size());
